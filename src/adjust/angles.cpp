@@ -1,0 +1,36 @@
+#include "adjust/angles.h"
+
+#include <cmath>
+
+namespace koravel {
+
+double DegToRad() {
+  // The ten-decimal pi that every conversion of the program uses.
+  const double pi = 3.1415926535;
+  return pi / 180;
+}
+
+double DmsToDegrees(double packedDms, double secondsGuard) {
+  const double d = std::trunc(packedDms);
+  const double p = packedDms * 100;
+  const double q = packedDms * 10000;
+  const double minutes = std::trunc(p + kMinutesGuard) - 100 * d;
+  const double seconds = q - 100 * std::trunc(p + secondsGuard);
+  return (d + minutes / 60) + seconds / 3600;
+}
+
+double DegreesToDms(double degrees) {
+  const double d = std::trunc(degrees);
+  const double minutes = (degrees - d) * 60;
+  const double wholeMinutes = std::trunc(minutes);
+  const double seconds = ((minutes - wholeMinutes) * 6) / 1000;
+  return (d + wholeMinutes / 100) + seconds;
+}
+
+double NormalizeAzimuth(double azimuth) {
+  if (azimuth < 0) azimuth = azimuth + 360;
+  if (azimuth >= 360) azimuth = azimuth - 360;
+  return azimuth;
+}
+
+}  // namespace koravel
