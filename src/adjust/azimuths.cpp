@@ -1,0 +1,69 @@
+#include "adjust/azimuths.h"
+
+#include <cassert>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "adjust/angles.h"
+
+namespace koravel {
+namespace {
+
+// The 32-bit value nearest to x, when it is finite. Values above the largest
+// float but below the midpoint to 2^128 round down to it; from the midpoint
+// on, or for an infinite or NaN x, there is none. The range is checked before
+// the conversion, which is only defined for values the float range holds.
+std::optional<float> NearestReal32(double x) {
+  constexpr double kLargest = std::numeric_limits<float>::max();
+  constexpr double kOverflow = 0x1.ffffffp+127;  // halfway from kLargest to 2^128
+  const double magnitude = std::fabs(x);
+  if (!(magnitude < kOverflow)) return std::nullopt;
+  if (magnitude > kLargest) return static_cast<float>(std::copysign(kLargest, x));
+  return static_cast<float>(x);
+}
+
+}  // namespace
+
+double StartAzimuth(double taDeg) {
+  double a = taDeg + 180;
+  if (a >= 360) a = a - 360;
+  return a;
+}
+
+double AzimuthStep(double previousAzimuth, double turnAngle) {
+  const double s = previousAzimuth + turnAngle;
+  const double a = s - 180;
+  return NormalizeAzimuth(a);
+}
+
+std::optional<float> AzimuthMisclosure(std::span<double> azimuth,
+                                       std::span<const double> turnAngle,
+                                       double tbDeg) {
+  assert(!turnAngle.empty() && azimuth.size() == turnAngle.size() + 1);
+  if (turnAngle.empty() || azimuth.size() != turnAngle.size() + 1) return std::nullopt;
+  const std::size_t n = turnAngle.size() - 1;
+  const double carried = AzimuthStep(azimuth[n], turnAngle[n]);
+  const double d = carried - tbDeg;
+  const std::optional<float> fb = NearestReal32(d * 3600);
+  if (fb) azimuth[n + 1] = carried;
+  return fb;
+}
+
+float DistributeAngles(float fb, std::span<double> turnAngle, std::span<double> azimuth) {
+  assert(!turnAngle.empty() && turnAngle.size() <= 32767);
+  assert(azimuth.size() == turnAngle.size() + 1);
+  if (turnAngle.empty() || turnAngle.size() > 32767 || azimuth.size() != turnAngle.size() + 1)
+    return 0;
+  // N+1 angles share the correction; the count is a 16-bit integer, and the
+  // division is made in 32-bit.
+  const auto angles = static_cast<std::int16_t>(turnAngle.size());
+  const float correction = -fb / static_cast<float>(angles);
+  const float perAngle = correction / 3600.0f;  // arc seconds to degrees, 32-bit
+  for (double& angle : turnAngle) angle = angle + static_cast<double>(perAngle);
+  const std::size_t n = turnAngle.size() - 1;
+  for (std::size_t c = 1; c <= n; ++c) azimuth[c] = AzimuthStep(azimuth[c - 1], turnAngle[c - 1]);
+  return correction;
+}
+
+}  // namespace koravel
