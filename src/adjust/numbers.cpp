@@ -1,0 +1,268 @@
+#include "adjust/numbers.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <system_error>
+#include <type_traits>
+
+#include "adjust/decimal_number.h"
+
+namespace koravel {
+namespace {
+
+using detail::DecimalNumber;
+using detail::ScanDecimal;
+using detail::SignificantDigits;
+
+// Decimals asked of the text forms and of the rounding are held within this
+// range; the program asks for 0 to 5.
+constexpr int kMaxDecimals = 20;
+
+int ClampDecimals(int decimals) { return std::clamp(decimals, 0, kMaxDecimals); }
+
+// The exact value of the largest finite 32-bit float, 2^128 - 2^104.
+constexpr std::string_view kFloatMaxDigits = "340282346638528859811704183484516925440";
+
+// Whether the decimal number lies beyond the largest finite 32-bit value in
+// magnitude (std::from_chars still rounds such a number down to it when it is
+// less than half a unit in the last place above).
+bool BeyondFloatMax(const SignificantDigits& digits) {
+  const auto floatMaxPoint = static_cast<std::int64_t>(kFloatMaxDigits.size());
+  if (digits.pointPosition != floatMaxPoint) return digits.pointPosition > floatMaxPoint;
+  const std::size_t n = std::max(digits.size(), kFloatMaxDigits.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    const int limit = i < kFloatMaxDigits.size() ? kFloatMaxDigits[i] - '0' : 0;
+    if (digits[i] != limit) return digits[i] > limit;
+  }
+  return false;
+}
+
+// Reads a number at the width of T. A number too small for the width reads as
+// the zero of its sign (the nearest value); one too large does not read.
+template <typename T>
+std::optional<T> ParseReal(std::string_view reply) {
+  const std::optional<DecimalNumber> number = ScanDecimal(reply);
+  if (!number) return std::nullopt;
+  T value{};
+  const char* end = number->text.data() + number->text.size();
+  const auto [ptr, ec] = std::from_chars(number->text.data(), end, value);
+  if (ptr != end) return std::nullopt;  // cannot happen after the scan
+  if (ec == std::errc::result_out_of_range) {
+    // Zero reads without this error, so the digits are not all zero: the
+    // position of the point tells underflow from overflow.
+    if (number->Significant().pointPosition > 0) return std::nullopt;
+    return number->negative ? -T{0} : T{0};
+  }
+  if (ec != std::errc{}) return std::nullopt;
+  if constexpr (std::is_same_v<T, float>) {
+    if (std::fabs(value) == std::numeric_limits<float>::max() &&
+        BeyondFloatMax(number->Significant())) {
+      return std::nullopt;
+    }
+  }
+  return value;
+}
+
+// Writes +-0.d1 d2 d3 ... x 10^pointPosition rounded to `decimals` decimals, a
+// 5 in the first dropped place rounding the magnitude up. The caller keeps
+// pointPosition within a few hundred (the 64-bit range).
+std::string FixedFromDigits(bool negative, const SignificantDigits& digits, int decimals) {
+  const std::int64_t kept = digits.pointPosition + decimals;
+  // The scaled magnitude, an integer: its digits, most significant first.
+  std::string scaled;
+  if (kept >= 0) {
+    scaled.reserve(static_cast<std::size_t>(kept) + 1);
+    for (std::int64_t i = 0; i < kept; ++i) {
+      scaled.push_back(static_cast<char>('0' + digits[static_cast<std::size_t>(i)]));
+    }
+    if (digits[static_cast<std::size_t>(kept)] >= 5) {
+      std::size_t i = scaled.size();
+      while (i > 0 && scaled[i - 1] == '9') scaled[--i] = '0';
+      if (i == 0) {
+        scaled.insert(scaled.begin(), '1');
+      } else {
+        ++scaled[i - 1];
+      }
+    }
+  }
+  const std::size_t leadingZeros = scaled.find_first_not_of('0');
+  const bool allZero = leadingZeros == std::string::npos;
+  scaled.erase(0, allZero ? scaled.size() : leadingZeros);
+  const auto width = static_cast<std::size_t>(decimals) + 1;
+  if (scaled.size() < width) scaled.insert(0, width - scaled.size(), '0');
+
+  std::string text;
+  text.reserve(scaled.size() + 2);
+  if (negative && !allZero) text.push_back('-');
+  text.append(scaled, 0, scaled.size() - static_cast<std::size_t>(decimals));
+  if (decimals > 0) {
+    text.push_back('.');
+    text.append(scaled, scaled.size() - static_cast<std::size_t>(decimals));
+  }
+  return text;
+}
+
+// The decimal form of a finite value rounded to `precision` significant digits
+// (an exact tie to even, on the stored binary value).
+// The digits point into the buffer: a Rounded is filled in place, never copied.
+struct Rounded {
+  Rounded() = default;
+  Rounded(const Rounded&) = delete;
+  Rounded& operator=(const Rounded&) = delete;
+
+  std::array<char, 32> buffer{};
+  bool negative = false;
+  SignificantDigits digits;  // the first digit, then the others
+  int exponent = 0;          // of the first digit
+};
+
+template <typename T>
+void RoundSignificant(T x, int precision, Rounded& r) {
+  char* const begin = r.buffer.data();
+  const auto [end, ec] =
+      std::to_chars(begin, begin + r.buffer.size(), x, std::chars_format::scientific, precision - 1);
+  // Laid out as [-]d.ddd...e[+-]xx; the buffer holds every finite value.
+  (void)ec;
+  const std::string_view text(begin, static_cast<std::size_t>(end - begin));
+  std::size_t i = 0;
+  r.negative = text[0] == '-';
+  if (r.negative) ++i;
+  const std::size_t e = text.find('e');
+  r.digits.head = text.substr(i, 1);
+  r.digits.tail = text.substr(i + 2, e - (i + 2));
+  std::size_t exponentStart = e + 1;
+  if (text[exponentStart] == '+') ++exponentStart;
+  std::from_chars(text.data() + exponentStart, text.data() + text.size(), r.exponent);
+  r.digits.pointPosition = r.exponent + 1;
+}
+
+template <typename T>
+std::string FixedTextOf(T x, int decimals, int precision) {
+  if (!std::isfinite(x)) return std::string();
+  Rounded r;
+  RoundSignificant(x, precision, r);
+  return FixedFromDigits(r.negative, r.digits, ClampDecimals(decimals));
+}
+
+template <typename T>
+T RoundHalfEvenOf(T x, int decimals) {
+  if (!std::isfinite(x)) return x;
+  // The largest double has 309 integer digits.
+  std::array<char, 400> buffer;
+  char* const begin = buffer.data();
+  const auto written = std::to_chars(begin, begin + buffer.size(), x, std::chars_format::fixed,
+                                     ClampDecimals(decimals));
+  if (written.ec != std::errc{}) return x;
+  T rounded = x;
+  const auto read = std::from_chars(begin, written.ptr, rounded);
+  if (read.ec != std::errc{}) return x;
+  return rounded;
+}
+
+}  // namespace
+
+std::optional<std::int16_t> ParseInt16(std::string_view reply) {
+  const std::optional<DecimalNumber> number = ScanDecimal(reply);
+  if (!number) return std::nullopt;
+  const SignificantDigits digits = number->Significant();
+  // |number| = 0.d1 d2 ... x 10^p: from p = 6 on it is at least 100000.
+  std::int32_t magnitude = 0;
+  if (!digits.empty() && digits.pointPosition >= 0) {
+    if (digits.pointPosition > 5) return std::nullopt;
+    const auto p = static_cast<std::size_t>(digits.pointPosition);
+    for (std::size_t i = 0; i < p; ++i) magnitude = magnitude * 10 + digits[i];
+    const int firstDropped = digits[p];
+    bool beyondHalf = false;
+    for (std::size_t i = p + 1; i < digits.size() && !beyondHalf; ++i) beyondHalf = digits[i] != 0;
+    if (firstDropped > 5 || (firstDropped == 5 && (beyondHalf || magnitude % 2 == 1))) {
+      ++magnitude;
+    }
+  }
+  // A magnitude below a tenth rounds to zero.
+  const std::int32_t value = number->negative ? -magnitude : magnitude;
+  if (value < std::numeric_limits<std::int16_t>::min() ||
+      value > std::numeric_limits<std::int16_t>::max()) {
+    return std::nullopt;
+  }
+  return static_cast<std::int16_t>(value);
+}
+
+std::optional<float> ParseReal32(std::string_view reply) { return ParseReal<float>(reply); }
+
+std::optional<double> ParseReal64(std::string_view reply) { return ParseReal<double>(reply); }
+
+std::string Int16Text(std::int16_t n) {
+  std::array<char, 8> buffer;
+  const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), n);
+  (void)ec;
+  return std::string(buffer.data(), end);
+}
+
+std::string Real32Text(float x) {
+  if (!std::isfinite(x)) return std::string();
+  if (x == 0) return "0";
+  Rounded r;
+  RoundSignificant(x, 7, r);
+  std::string_view fraction = r.digits.tail;
+  while (!fraction.empty() && fraction.back() == '0') fraction.remove_suffix(1);
+
+  std::string text;
+  text.reserve(16);
+  if (r.negative) text.push_back('-');
+  if (r.exponent >= 7 || r.exponent < -4) {
+    text.append(r.digits.head);
+    if (!fraction.empty()) {
+      text.push_back('.');
+      text.append(fraction);
+    }
+    text.push_back('E');
+    text.push_back(r.exponent < 0 ? '-' : '+');
+    const int magnitude = r.exponent < 0 ? -r.exponent : r.exponent;
+    if (magnitude < 10) text.push_back('0');
+    text.append(std::to_string(magnitude));
+    return text;
+  }
+  // Plain notation: the 7 digits with the point moved by the exponent.
+  std::string digits(r.digits.head);
+  digits.append(fraction);
+  if (r.exponent < 0) {
+    text.append("0.");
+    text.append(static_cast<std::size_t>(-r.exponent - 1), '0');
+    text.append(digits);
+    return text;
+  }
+  const auto integerDigits = static_cast<std::size_t>(r.exponent) + 1;
+  if (digits.size() <= integerDigits) {
+    text.append(digits);
+    text.append(integerDigits - digits.size(), '0');
+    return text;
+  }
+  text.append(digits, 0, integerDigits);
+  text.push_back('.');
+  text.append(digits, integerDigits);
+  return text;
+}
+
+std::string FixedText(float x, int decimals) { return FixedTextOf(x, decimals, 7); }
+
+std::string FixedText(double x, int decimals) { return FixedTextOf(x, decimals, 15); }
+
+std::string FixedText(std::string_view reply, int decimals) {
+  const std::optional<DecimalNumber> number = ScanDecimal(reply);
+  // A number beyond the 64-bit range is kept as typed too: its digits could
+  // run to any length.
+  if (!number || !ParseReal64(reply)) return std::string(reply);
+  SignificantDigits digits = number->Significant();
+  if (digits.empty()) digits.pointPosition = 0;
+  return FixedFromDigits(number->negative, digits, ClampDecimals(decimals));
+}
+
+float RoundHalfEven(float x, int decimals) { return RoundHalfEvenOf(x, decimals); }
+
+double RoundHalfEven(double x, int decimals) { return RoundHalfEvenOf(x, decimals); }
+
+}  // namespace koravel
