@@ -1,0 +1,182 @@
+#include "ui/report.h"
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "adjust/angles.h"
+#include "adjust/coordinates.h"
+#include "adjust/numbers.h"
+#include "ui/texts/dialogue.h"
+#include "ui/texts/report.h"
+
+namespace koravel {
+namespace {
+
+namespace t = texts;
+using Item = PrintItem;
+
+std::string Join(std::string_view a, std::string_view b, std::string_view c = {}) {
+  std::string s;
+  s.reserve(a.size() + b.size() + c.size());
+  s += a;
+  s += b;
+  s += c;
+  return s;
+}
+
+// The fixed-decimal forms of the report. A value without a finite form (which
+// a finished run never leaves) is named as such rather than printed as garbage.
+template <typename T>
+std::string Fixed(T value, int decimals) {
+  if (!std::isfinite(value)) return std::string(t::kTextOutOfRange);
+  return FixedText(value, decimals);
+}
+template <typename T>
+std::string RoundedFixed(T value, int decimals) {
+  return Fixed(std::isfinite(value) ? RoundHalfEven(value, decimals) : value, decimals);
+}
+
+// A coordinate misclosure in millimetres: metres times 1000 in 32-bit, rounded
+// half to even to two decimals. Beyond the 32-bit range there is no such value.
+std::string MillimetreValue(float metres) {
+  const float millimetres = metres * 1000.0f;
+  if (!std::isfinite(millimetres)) return Join(t::kReportValueLead, t::kTextOutOfRange);
+  return Join(t::kReportValueLead, RoundedFixed(millimetres, 2), t::kReportMillimetresTail);
+}
+
+std::string RowName(std::string_view name) { return Join(name, t::kReportRowNameEnd); }
+std::string RowNumber(int i) { return RowName(Int16Text(static_cast<std::int16_t>(i))); }
+
+// Whether the record holds a finished run whose arrays reach point N.
+bool Printable(const TraverseRecord& r) {
+  if (!r.complete || r.N < 1) return false;
+  const auto reaches = [&](std::size_t size) { return size > static_cast<std::size_t>(r.N); };
+  return reaches(r.PointName.size()) && reaches(r.SideLength.size()) && reaches(r.TurnAngle.size()) &&
+         reaches(r.TurnAngleDms.size()) && reaches(r.Xp.size()) && reaches(r.Yp.size());
+}
+
+// The text in place of 1/m when the run could not compute it.
+std::string_view AccuracyNotComputed(const TraverseRecord& r) {
+  if (!r.coordinatesAdjusted) return t::kTextNotComputable;
+  if (LinearMisclosure({r.FxAfter, r.FyAfter}) == 0) return t::kTextNoMisclosure;
+  return t::kTextOutOfRange;
+}
+
+// Hands the report's lines, the heading first, one by one to `emit`: every
+// line is built here and nowhere else, whether it is collected or printed.
+template <typename Emit>
+void EmitReport(const TraverseRecord& r, Emit&& emit) {
+  const int n = r.N;
+  const PrintLineItems empty;
+
+  emit(PrintLineItems{Item::Column(28), Item::Text(std::string(t::kReportHeading))});  // H
+  emit(empty);                                                                       // L1
+  emit(empty);                                                                       // L2
+  emit(PrintLineItems{Item::Column(22), Item::Text(std::string(t::kReportStartData))});
+  emit(empty);  // L4
+  emit(PrintLineItems{Item::Column(27), Item::Text(std::string(t::kReportNameHead)), Item::Column(35),
+                      Item::Text(std::string(t::kReportXHead)), Item::Column(50),
+                      Item::Text(std::string(t::kReportYHead))});
+  emit(PrintLineItems{Item::Column(27), Item::Text(RowName(r.PointName[0])), Item::Spaces(3),
+                      Item::Text(Fixed(r.Xa, 3)), Item::Spaces(5), Item::Text(Fixed(r.Ya, 3))});
+  emit(PrintLineItems{Item::Column(27), Item::Text(RowName(r.PointName[n])), Item::Spaces(3),
+                      Item::Text(Fixed(r.Xb, 3)), Item::Spaces(5), Item::Text(Fixed(r.Yb, 3))});
+  emit(empty);  // L8
+  emit(PrintLineItems{Item::Column(27), Item::Text(RowName(t::kReportAzimuthA)), Item::Text(Fixed(r.Ta, 5))});
+  emit(PrintLineItems{Item::Column(27), Item::Text(RowName(t::kReportAzimuthB)), Item::Text(Fixed(r.Tb, 5))});
+  emit(empty);  // L11
+  emit(PrintLineItems{Item::Column(22), Item::Text(std::string(t::kReportAnglesObserved)), Item::Spaces(3),
+                      Item::Text(std::string(t::kReportAnglesAdjusted))});
+
+  // Observed angles as confirmed, adjusted angles back in packed DMS.
+  for (int i = 0; i <= n; ++i) {
+    emit(PrintLineItems{Item::Column(24), Item::Text(RowNumber(i)), Item::Column(30),
+                        Item::Text(Fixed(r.TurnAngleDms[i], 5)), Item::Column(48),
+                        Item::Text(RoundedFixed(DegreesToDms(r.TurnAngle[i]), 5))});
+  }
+
+  emit(empty);  // L13
+  emit(PrintLineItems{Item::Column(22), Item::Text(std::string(t::kReportSides))});
+  for (int i = 1; i <= n; ++i) {
+    emit(PrintLineItems{Item::Column(24), Item::Text(RowNumber(i)), Item::Column(30),
+                        Item::Text(Fixed(r.SideLength[i], 4))});
+  }
+
+  emit(empty);  // L15
+  emit(PrintLineItems{Item::Column(22), Item::Text(std::string(t::kReportMisclosures))});
+  emit(empty);  // L17
+  emit(PrintLineItems{Item::Column(24), Item::Text(std::string(t::kReportAzimuthMisclosure)),
+                      Item::Text(Join(t::kReportValueLead, RoundedFixed(r.fb, 2), t::kReportSecondsTail))});
+  emit(empty);  // L19
+  emit(PrintLineItems{Item::Column(22), Item::Text(std::string(t::kReportCoordinates))});
+  emit(PrintLineItems{Item::Column(24), Item::Text(std::string(t::kReportCoordinatesHeadLead)), Item::Spaces(9),
+                      Item::Text(std::string(t::kReportXHead)), Item::Spaces(13),
+                      Item::Text(std::string(t::kReportYHead))});
+
+  // Without a distribution (every side 0) only A's coordinates are known.
+  for (int i = 0; i <= n; ++i) {
+    if (r.coordinatesAdjusted || i == 0) {
+      emit(PrintLineItems{Item::Column(24), Item::Text(RowName(r.PointName[i])), Item::Spaces(3),
+                          Item::Text(RoundedFixed(r.Xp[i], 3)), Item::Spaces(5),
+                          Item::Text(RoundedFixed(r.Yp[i], 3))});
+    } else {
+      emit(PrintLineItems{Item::Column(24), Item::Text(RowName(r.PointName[i])), Item::Spaces(3),
+                          Item::Text(std::string(t::kTextNotComputable))});
+    }
+  }
+
+  emit(PrintLineItems{Item::Column(22), Item::Text(std::string(t::kReportBeforeDistribution))});
+  emit(empty);  // L23
+  emit(PrintLineItems{Item::Column(24), Item::Text(std::string(t::kReportXMisclosure)),
+                      Item::Text(MillimetreValue(r.FxBefore))});
+  emit(PrintLineItems{Item::Column(24), Item::Text(std::string(t::kReportYMisclosure)),
+                      Item::Text(MillimetreValue(r.FyBefore))});
+  emit(empty);  // L26
+  emit(PrintLineItems{Item::Column(22), Item::Text(std::string(t::kReportAfterDistribution))});
+  emit(empty);  // L28
+  emit(PrintLineItems{Item::Column(24), Item::Text(std::string(t::kReportXMisclosure)),
+                      Item::Text(MillimetreValue(r.FxAfter))});
+  emit(PrintLineItems{Item::Column(24), Item::Text(std::string(t::kReportYMisclosure)),
+                      Item::Text(MillimetreValue(r.FyAfter))});
+  if (r.accuracyComputed && std::isfinite(r.m)) {
+    emit(PrintLineItems{Item::Column(24), Item::Text(std::string(t::kReportAccuracy)), Item::Number(r.m)});
+  } else {
+    emit(PrintLineItems{Item::Column(24), Item::Text(std::string(t::kReportAccuracy)),
+                        Item::Text(Join(t::kReportValueLead, AccuracyNotComputed(r)))});
+  }
+}
+
+}  // namespace
+
+std::vector<PrintLineItems> BuildReport(const TraverseRecord& record) {
+  std::vector<PrintLineItems> lines;
+  if (!Printable(record)) return lines;
+  lines.reserve(34 + 3 * static_cast<std::size_t>(record.N));
+  EmitReport(record, [&](PrintLineItems line) { lines.push_back(std::move(line)); });
+  return lines;
+}
+
+void PrintReport(Toolkit& toolkit, const TraverseRecord& record) {
+  if (!Printable(record)) {
+    toolkit.Notice(NoticeKind::kInformation, t::kNoticeNothingToPrint);
+    return;
+  }
+  toolkit.SetPrintPosition(2000, 1000);
+  toolkit.SetPrintFont(t::kReportFace);
+  toolkit.SetPrintFontSize(t::kReportHeadingSize);
+  bool heading = true;
+  // Line by line, so that a long traverse is never held twice in memory.
+  EmitReport(record, [&](const PrintLineItems& line) {
+    toolkit.PrintLine(line);
+    if (heading) {
+      toolkit.SetPrintFontSize(t::kReportBodySize);
+      heading = false;
+    }
+  });
+  toolkit.EndPrintDocument();
+}
+
+}  // namespace koravel
