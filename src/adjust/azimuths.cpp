@@ -33,8 +33,12 @@ double StartAzimuth(double taDeg) {
 
 double AzimuthStep(double previousAzimuth, double turnAngle) {
   const double s = previousAzimuth + turnAngle;
-  const double a = s - 180;
-  return NormalizeAzimuth(a);
+  double a = s - 180;
+  // NormalizeAzimuth, written out here: the closing carries every azimuth
+  // again, and the call into the other file costs more than the step itself.
+  if (a < 0) a = a + 360;
+  if (a >= 360) a = a - 360;
+  return a;
 }
 
 std::optional<float> AzimuthMisclosure(std::span<double> azimuth,
