@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <limits>
 
-#include "adjust/angles.h"
 
 namespace koravel {
 namespace {
