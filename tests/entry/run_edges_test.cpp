@@ -287,6 +287,26 @@ TEST(Closing, ExactClosure) {
   EXPECT_EQ(Trace(toolkit).back(), "notice\t" + S(t::kNoticeExactClosure));
 }
 
+// A misclosure of 1e-40 m over a side of 1e30 m: m = 1e70 has no 32-bit
+// value. A starts exactly one side (the 32-bit 1e30) south of the origin.
+TEST(Closing, AccuracyBeyond32Bits) {
+  TraverseReplies tr = OneSide();
+  tr.xa = "-1000000015047466219876688855040";
+  tr.xb = "1e-40";
+  tr.sides = {"1e30"};
+  ScriptedToolkit toolkit(Replies(tr));
+  TraverseRecord record;
+  ASSERT_EQ(RunAdjustment(toolkit, record), RunOutcome::kCompleted);
+  EXPECT_TRUE(record.coordinatesAdjusted);
+  EXPECT_FALSE(record.accuracyComputed);
+  EXPECT_EQ(record.m, 0.0f);
+  EXPECT_EQ(toolkit.field(Field::Text14), "0.00毫米");
+  EXPECT_EQ(toolkit.field(Field::Text11), "0.000");
+  EXPECT_EQ(toolkit.field(Field::Text16), "1E+30米");
+  EXPECT_EQ(toolkit.field(Field::Text17), S(t::kTextOutOfRange));
+  EXPECT_EQ(toolkit.notices(), Strings{S(t::kNoticeAccuracyOutOfRange)});
+}
+
 TEST(Closing, HugeAngleAndSideAreAskedAgain) {
   TraverseReplies tr = WorkedExample();
   Strings replies = KnownPointReplies(tr);
