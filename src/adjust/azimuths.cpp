@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <limits>
 
-
 namespace koravel {
 namespace {
 
