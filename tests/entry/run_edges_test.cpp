@@ -328,6 +328,21 @@ TEST(Closing, HugeAngleAndSideAreAskedAgain) {
   EXPECT_FALSE(ShowsInfOrNan(toolkit));
 }
 
+// B given 1e300 m away: the misclosure has no 32-bit value and the run ends
+// after fb, telling the user why.
+TEST(Closing, MisclosureWithoutResultEndsTheRun) {
+  TraverseReplies tr = WorkedExample();
+  tr.xb = "1e300";
+  ScriptedToolkit toolkit(Replies(tr));
+  TraverseRecord record;
+  EXPECT_EQ(RunAdjustment(toolkit, record), RunOutcome::kStopped);
+  EXPECT_FALSE(record.complete);
+  EXPECT_EQ(Trace(toolkit).back(), "notice\t" + S(t::kNoticeClosingFailed));
+  EXPECT_EQ(toolkit.field(Field::Text13), "  -10秒");
+  EXPECT_EQ(toolkit.field(Field::Text18), "");
+  EXPECT_EQ(toolkit.unusedReplies(), 3u);  // no point was shown
+}
+
 TEST(Closing, AngleAtBWithoutAzimuthMisclosureIsAskedAgain) {
   TraverseReplies tr = OneSide();
   tr.tb = "1e300";
