@@ -12,7 +12,20 @@
 
 #include "ui/qt/startup.h"
 
+namespace {
+
+// The offscreen platform warns each time a dialog sets its size limits; the
+// warning says nothing about the program.
+QtMessageHandler defaultHandler = nullptr;
+void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.startsWith(QLatin1String("This plugin does not support propagateSizeHints"))) return;
+  defaultHandler(type, context, message);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  defaultHandler = qInstallMessageHandler(QuietHandler);
   ::testing::InitGoogleTest(&argc, argv);
   QString screenFile;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
