@@ -15,11 +15,21 @@ namespace koravel::testing {
 
 struct Event {
   enum class Kind { kPrompt, kField, kNotice, kPrintPosition, kPrintFont, kPrintFontSize, kPrintLine, kEndPrint, kEndProgram };
-  Kind kind;
+  Kind kind = Kind::kPrompt;
   std::string text;       // prompt message, field text, notice text, face
   Field field{};          // kField
   float a = 0, b = 0;     // position (twips) or font size
   PrintLineItems items;   // kPrintLine
+
+  static Event Make(Kind kind, std::string text = {}, Field field = {}, float a = 0, float b = 0) {
+    Event e;
+    e.kind = kind;
+    e.text = std::move(text);
+    e.field = field;
+    e.a = a;
+    e.b = b;
+    return e;
+  }
 };
 
 class ScriptedToolkit : public Toolkit {
@@ -32,31 +42,31 @@ class ScriptedToolkit : public Toolkit {
   void StopAtNotice(int count) { stopAtNotice_ = count; }
 
   std::optional<std::string> PromptText(std::string_view message) override {
-    events_.push_back({Event::Kind::kPrompt, std::string(message)});
+    events_.push_back(Event::Make(Event::Kind::kPrompt, std::string(message)));
     if (replies_.empty()) return std::nullopt;
     std::string reply = std::move(replies_.front());
     replies_.pop_front();
     return reply;
   }
   void SetFieldText(Field field, std::string_view text) override {
-    events_.push_back({Event::Kind::kField, std::string(text), field});
+    events_.push_back(Event::Make(Event::Kind::kField, std::string(text), field));
     fields_[field] = std::string(text);
   }
   bool Notice(NoticeKind kind, std::string_view text) override {
-    events_.push_back({Event::Kind::kNotice, std::string(text)});
+    events_.push_back(Event::Make(Event::Kind::kNotice, std::string(text)));
     if (kind == NoticeKind::kRetry && stopAtNotice_ > 0 && ++retryNotices_ >= stopAtNotice_) return false;
     return true;
   }
-  void SetPrintPosition(float x, float y) override { events_.push_back({Event::Kind::kPrintPosition, {}, {}, x, y}); }
-  void SetPrintFont(std::string_view face) override { events_.push_back({Event::Kind::kPrintFont, std::string(face)}); }
-  void SetPrintFontSize(float points) override { events_.push_back({Event::Kind::kPrintFontSize, {}, {}, points}); }
+  void SetPrintPosition(float x, float y) override { events_.push_back(Event::Make(Event::Kind::kPrintPosition, {}, {}, x, y)); }
+  void SetPrintFont(std::string_view face) override { events_.push_back(Event::Make(Event::Kind::kPrintFont, std::string(face))); }
+  void SetPrintFontSize(float points) override { events_.push_back(Event::Make(Event::Kind::kPrintFontSize, {}, {}, points)); }
   void PrintLine(const PrintLineItems& items) override {
-    Event e{Event::Kind::kPrintLine};
+    Event e = Event::Make(Event::Kind::kPrintLine);
     e.items = items;
     events_.push_back(std::move(e));
   }
-  void EndPrintDocument() override { events_.push_back({Event::Kind::kEndPrint}); }
-  void EndProgram() override { events_.push_back({Event::Kind::kEndProgram}); }
+  void EndPrintDocument() override { events_.push_back(Event::Make(Event::Kind::kEndPrint)); }
+  void EndProgram() override { events_.push_back(Event::Make(Event::Kind::kEndProgram)); }
 
   const std::vector<Event>& events() const { return events_; }
   void ClearEvents() { events_.clear(); }
