@@ -18,7 +18,8 @@ namespace koravel {
 // on at least one side of it), and an optional exponent (E or e, an optional
 // sign, digits). Anything else, the empty reply included, does not read, and
 // neither does a number beyond the width: the result is then empty, never a
-// substitute value.
+// substitute value. A non-zero number too small for the width reads as the
+// zero of its sign, the nearest value.
 
 // Rounded to the nearest integer, an exact half to the even neighbour, judged
 // on the decimal number as typed; must lie in -32768 ... 32767.
@@ -48,6 +49,10 @@ std::string FixedText(std::string_view reply, int decimals);
 
 // The multiple of 10^-decimals nearest to the stored value, an exact tie to
 // the even last digit; the result keeps the width of x.
+//
+// The text forms write finite values only: infinity or NaN gives an empty
+// text, and RoundHalfEven returns it unchanged. Decimals outside 0 ... 20 are
+// taken as the nearer of the two.
 float RoundHalfEven(float x, int decimals);
 double RoundHalfEven(double x, int decimals);
 
