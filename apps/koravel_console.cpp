@@ -50,10 +50,7 @@ int main(int argc, char** argv) {
     }
   }
 
-  static char outBuffer[1 << 16];
-  std::setvbuf(stdout, outBuffer, _IOFBF, sizeof outBuffer);
-
-  koravel::ConsoleToolkit toolkit(STDIN_FILENO, stdout, trace);
+  koravel::ConsoleToolkit toolkit(STDIN_FILENO, STDOUT_FILENO, trace);
   koravel::TraverseRecord record;
   const koravel::RunOutcome outcome = koravel::RunAdjustment(toolkit, record);
 

@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -16,11 +18,24 @@ namespace {
 namespace t = texts;
 
 constexpr std::size_t kReadChunk = 1 << 16;
+constexpr std::size_t kWriteChunk = 1 << 16;
+
+// Whether any of the eight bytes is below 0x20, a backslash or DEL (the
+// borrow tricks are exact for the word as a whole).
+constexpr bool NeedsCare(std::uint64_t word) {
+  constexpr std::uint64_t ones = 0x0101010101010101ull;
+  constexpr std::uint64_t highs = 0x8080808080808080ull;
+  const auto zeroByte = [](std::uint64_t v) { return (v - ones) & ~v & highs; };
+  const std::uint64_t below20 = (word - ones * 0x20) & ~word & highs;
+  return (below20 | zeroByte(word ^ (ones * '\\')) | zeroByte(word ^ (ones * 0x7F))) != 0;
+}
 
 }  // namespace
 
-ConsoleToolkit::ConsoleToolkit(int inputFd, std::FILE* out, bool trace)
-    : inputFd_(inputFd), out_(out), trace_(trace), echoReplies_(!trace && isatty(inputFd) == 0) {}
+ConsoleToolkit::ConsoleToolkit(int inputFd, int outputFd, bool trace)
+    : inputFd_(inputFd), outputFd_(outputFd), trace_(trace), echoReplies_(!trace && isatty(inputFd) == 0) {
+  out_.reserve(2 * kWriteChunk);
+}
 
 std::optional<std::string> ConsoleToolkit::ReadLine() {
   std::size_t scanned = inStart_;
@@ -44,7 +59,7 @@ std::optional<std::string> ConsoleToolkit::ReadLine() {
       return ValidUtf8(text);
     }
     // About to wait for input: whoever answers must see the prompt first.
-    std::fflush(out_);
+    Flush();
     if (inStart_ > 0) {
       std::memmove(inBuffer_.data(), inBuffer_.data() + inStart_, inEnd_ - inStart_);
       inEnd_ -= inStart_;
@@ -64,36 +79,62 @@ std::optional<std::string> ConsoleToolkit::ReadLine() {
   }
 }
 
-void ConsoleToolkit::Write(std::string_view text) { line_ += text; }
+void ConsoleToolkit::Write(std::string_view text) { out_ += text; }
 
 void ConsoleToolkit::WriteShown(std::string_view text) {
-  for (const char c : text) {
+  // Runs of characters that stand as they are are copied whole.
+  std::size_t from = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    // Eight bytes at a time while none of them is a control character, a
+    // backslash or DEL (most texts have none at all).
+    while (i + 8 <= text.size()) {
+      std::uint64_t word;
+      std::memcpy(&word, text.data() + i, 8);
+      if (NeedsCare(word)) break;
+      i += 8;
+    }
+    if (i >= text.size()) break;
+    const auto u = static_cast<unsigned char>(text[i]);
+    if (u >= 0x20 && u != '\\' && u != 0x7F) continue;
+    std::string_view replacement;
     if (trace_) {
-      switch (c) {
-        case '\\': line_ += "\\\\"; continue;
-        case '\t': line_ += "\\t"; continue;
-        case '\n': line_ += "\\n"; continue;
-        case '\r': line_ += "\\r"; continue;
-        default: line_ += c; continue;
+      switch (u) {
+        case '\\': replacement = "\\\\"; break;
+        case '\t': replacement = "\\t"; break;
+        case '\n': replacement = "\\n"; break;
+        case '\r': replacement = "\\r"; break;
+        default: continue;
       }
-    }
-    // For a person: a control character typed into a name must not steer
-    // the terminal; it shows as the replacement character.
-    const auto u = static_cast<unsigned char>(c);
-    if ((u < 0x20 && c != '\t') || u == 0x7F) {
-      line_ += "\xEF\xBF\xBD";
     } else {
-      line_ += c;
+      // For a person: a control character typed into a name must not steer
+      // the terminal; it shows as the replacement character.
+      if (u == '\\' || u == '\t') continue;
+      replacement = "\xEF\xBF\xBD";
     }
+    out_.append(text.substr(from, i - from));
+    out_ += replacement;
+    from = i + 1;
   }
+  out_.append(text.substr(from));
+}
+
+void ConsoleToolkit::EndEvent() {
+  if (out_.size() >= kWriteChunk) Flush();
 }
 
 bool ConsoleToolkit::Flush() {
-  if (!line_.empty()) {
-    std::fwrite(line_.data(), 1, line_.size(), out_);
-    line_.clear();
+  std::size_t done = 0;
+  while (done < out_.size() && !outputFailed_) {
+    const ssize_t wrote = write(outputFd_, out_.data() + done, out_.size() - done);
+    if (wrote < 0 && errno == EINTR) continue;
+    if (wrote <= 0) {
+      outputFailed_ = true;  // a full disk or a closed pipe: nothing more gets out
+    } else {
+      done += static_cast<std::size_t>(wrote);
+    }
   }
-  return std::fflush(out_) == 0 && std::ferror(out_) == 0;
+  out_.clear();
+  return !outputFailed_;
 }
 
 std::optional<std::string> ConsoleToolkit::PromptText(std::string_view message) {
@@ -107,8 +148,7 @@ std::optional<std::string> ConsoleToolkit::PromptText(std::string_view message) 
     Write("\n");
     Write(t::kConsoleReplyMarker);
   }
-  std::fwrite(line_.data(), 1, line_.size(), out_);
-  line_.clear();
+  EndEvent();
 
   std::optional<std::string> reply = ReadLine();
   if (!reply) {
@@ -126,8 +166,10 @@ std::optional<std::string> ConsoleToolkit::PromptText(std::string_view message) 
 
 void ConsoleToolkit::SetFieldText(Field field, std::string_view text) {
   if (trace_) {
-    Write("field\t");
-    Write(FieldName(field));
+    char number[8];
+    const auto end = std::to_chars(number, number + sizeof number, static_cast<int>(field)).ptr;
+    Write("field\tText");
+    Write(std::string_view(number, static_cast<std::size_t>(end - number)));
     Write("\t");
   } else {
     Write(t::FieldCaption(field));
@@ -135,16 +177,14 @@ void ConsoleToolkit::SetFieldText(Field field, std::string_view text) {
   }
   WriteShown(text);
   Write("\n");
-  std::fwrite(line_.data(), 1, line_.size(), out_);
-  line_.clear();
+  EndEvent();
 }
 
 bool ConsoleToolkit::Notice(NoticeKind, std::string_view text) {
   Write(trace_ ? std::string_view("notice\t") : t::kConsoleNoticeLead);
   WriteShown(text);
   Write("\n");
-  std::fwrite(line_.data(), 1, line_.size(), out_);
-  line_.clear();
+  EndEvent();
   return true;
 }
 
@@ -167,8 +207,7 @@ void ConsoleToolkit::PrintLine(const PrintLineItems& items) {
     WriteShown(text);
     Write("\n");
   }
-  std::fwrite(line_.data(), 1, line_.size(), out_);
-  line_.clear();
+  EndEvent();
 }
 
 void ConsoleToolkit::EndPrintDocument() {

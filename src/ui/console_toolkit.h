@@ -3,7 +3,6 @@
 // as the one-line-per-event trace or in a form for a person to read.
 #pragma once
 
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,10 +14,10 @@ namespace koravel {
 
 class ConsoleToolkit : public Toolkit {
  public:
-  // Replies are read from `inputFd`; everything shown goes to `out`. With
+  // Replies are read from `inputFd`; everything shown goes to `outputFd`. With
   // `trace`, each event is one line: prompt, field, notice or print, its
   // fields separated by TAB, with backslash, TAB, LF and CR escaped.
-  ConsoleToolkit(int inputFd, std::FILE* out, bool trace);
+  ConsoleToolkit(int inputFd, int outputFd, bool trace);
 
   std::optional<std::string> PromptText(std::string_view message) override;
   void SetFieldText(Field field, std::string_view text) override;
@@ -43,10 +42,12 @@ class ConsoleToolkit : public Toolkit {
   // waits for input, so a program answering the prompts sees each one.
   std::optional<std::string> ReadLine();
   void Write(std::string_view text);
+  void EndEvent();  // writes the buffer out once it is large
   void WriteShown(std::string_view text);  // escaped for the trace, or made safe for a terminal
 
   int inputFd_;
-  std::FILE* out_;
+  int outputFd_;
+  bool outputFailed_ = false;
   bool trace_;
   bool echoReplies_;  // friendly form from a file: show the reply after the prompt
   bool inputEnded_ = false;
@@ -55,7 +56,7 @@ class ConsoleToolkit : public Toolkit {
   std::vector<char> inBuffer_;
   std::size_t inStart_ = 0;
   std::size_t inEnd_ = 0;
-  std::string line_;  // the output line being assembled
+  std::string out_;  // output not yet written
 };
 
 }  // namespace koravel

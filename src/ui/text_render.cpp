@@ -50,6 +50,7 @@ struct LineBuilder {
 }  // namespace
 
 int CellWidth(char32_t codePoint) {
+  if (codePoint < kWideRanges[0].first) return 1;  // ASCII and the other alphabets
   const auto it = std::upper_bound(std::begin(kWideRanges), std::end(kWideRanges), codePoint,
                                    [](char32_t cp, const Range& r) { return cp < r.first; });
   if (it == std::begin(kWideRanges)) return 1;

@@ -47,9 +47,17 @@ inline bool DecodeUtf8(std::string_view text, std::size_t at, char32_t& codePoin
 // The text with every byte that is not part of well-formed UTF-8 replaced by
 // U+FFFD, the replacement character.
 inline std::string ValidUtf8(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
   std::size_t at = 0;
+  while (at < text.size()) {  // most replies are well-formed: take them whole
+    char32_t cp = 0;
+    std::size_t length = 1;
+    if (!DecodeUtf8(text, at, cp, length)) break;
+    at += length;
+  }
+  if (at == text.size()) return std::string(text);
+  std::string out;
+  out.reserve(text.size() + 8);
+  out.append(text.substr(0, at));
   while (at < text.size()) {
     char32_t cp = 0;
     std::size_t length = 1;

@@ -65,8 +65,8 @@ class Stream {
     const int rate = Uniform(0, 30);
     std::vector<std::string> typed;
     for (std::string& r : replies) {
-      if (Pick(100) < rate) r = kOddReplies[Pick(std::size(kOddReplies))];
-      if (Pick(100) < rate / 3) typed.push_back(kOddReplies[Pick(std::size(kOddReplies))]);
+      if (Pick(100) < static_cast<std::size_t>(rate)) r = kOddReplies[Pick(std::size(kOddReplies))];
+      if (Pick(100) < static_cast<std::size_t>(rate / 3)) typed.push_back(kOddReplies[Pick(std::size(kOddReplies))]);
       if (Pick(50) == 0) r += "\r";
       typed.push_back(r);
     }

@@ -155,12 +155,12 @@ TEST(Console, InputEndingAtEveryPrompt) {
 
 TEST(Console, TraceEscapesBackslashTabAndCarriageReturn) {
   TraverseReplies t = WorkedExample();
-  t.names[1] = "P\\1\tx\ry";  // a CR inside the line stays; the one before LF goes
+  t.names[1] = "北山三角点-P\\1\tx\ry";  // a CR inside the line stays; the one before LF goes
   ConsoleRunner runner;
   const ConsoleResult r = runner.Run({"--trace", "--report"}, Input(Replies(t), "\r\n"));
   ASSERT_EQ(r.status, 0);
   const std::vector<std::string> trace = SplitLines(r.out);
-  const std::string escaped = "P\\\\1\\tx\\ry";
+  const std::string escaped = "北山三角点-P\\\\1\\tx\\ry";
   std::size_t nameFields = 0;
   for (const std::string& f : LinesOf(trace, "field")) {
     if (f == "Text10\t  " + escaped) ++nameFields;
@@ -187,7 +187,9 @@ TEST(Console, MalformedUtf8BecomesTheReplacementCharacter) {
 
 TEST(Console, FriendlyFormForAPerson) {
   ConsoleRunner runner;
-  const ConsoleResult r = runner.Run({"--report"}, Input(Replies(WorkedExample())));
+  TraverseReplies t = WorkedExample();
+  t.names[2] = "B\x1b[2J\\1";  // an escape sequence typed into a name does not reach the terminal
+  const ConsoleResult r = runner.Run({"--report"}, Input(Replies(t)));
   ASSERT_EQ(r.status, 0);
   const std::vector<std::string> lines = SplitLines(r.out);
   const auto has = [&](const std::string& line) {
@@ -200,6 +202,8 @@ TEST(Console, FriendlyFormForAPerson) {
   EXPECT_TRUE(has("导线相对闭合差 1/m： 1/35636"));
   EXPECT_TRUE(has(At(24, "P1 :   929.289     1929.286")));
   EXPECT_TRUE(has(At(24, "角度配赋后导线相对精度 : 1/m=1/ 35636 ")));
+  EXPECT_TRUE(has("点名：   B\xEF\xBF\xBD[2J\\1"));
+  EXPECT_EQ(r.out.find('\x1b'), std::string::npos);
   for (const std::string& line : lines) {
     EXPECT_EQ(line.find('\t'), std::string::npos) << line;
   }
