@@ -35,8 +35,15 @@ constexpr qreal kSlack = 1e-6;
 
 // One print document: its printer and painter, and where the next character
 // goes, in device pixels from the printable area's top left corner.
+//
+// The print position is one point on the paper. SetPrintPosition puts it
+// anywhere (the report's first line starts 2000 twips from the left); a
+// Column(n) item moves it to column n, counted from the left edge of the
+// printable area whatever the position was set to, or breaks the line when
+// the position is already past that column; every line break returns it to
+// column 1, the left edge, one line height of the font of that line lower.
 struct ReportPrinter::Document {
-  std::unique_ptr<QPrinter> printer;
+  std::unique_ptr<QPrinter> printer;  // declared first: outlives the painter
   QPainter painter;
   // Set when the document could not be opened or the printer failed: the
   // user has been told, and the rest of the document is dropped.
@@ -59,9 +66,10 @@ ReportPrinter::ReportPrinter(Complaint tellUser, PrinterFactory makePrinter)
     : tellUser_(std::move(tellUser)), makePrinter_(std::move(makePrinter)) {}
 
 ReportPrinter::~ReportPrinter() {
-  // A document left open is ended as if EndPrintDocument had been called, so
-  // that the painter never outlives its printer.
-  if (document_) EndPrintDocument();
+  // A document left open is released to the printer as it stands (the
+  // Document ends its painter before its printer goes). Nobody is told: the
+  // program is ending, and whoever would be told may be gone already.
+  document_.reset();
 }
 
 void ReportPrinter::SetPrintPosition(float xTwips, float yTwips) {
