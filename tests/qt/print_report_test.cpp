@@ -341,7 +341,7 @@ INSTANTIATE_TEST_SUITE_P(
         // finished.
         FailureCase{"PrinterFailsWhilePrinting", [] { return PdfPrinter(QStringLiteral("/dev/full")); }, 400,
                     texts::kPrinterFailed}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 }  // namespace
 }  // namespace koravel::testing

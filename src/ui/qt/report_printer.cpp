@@ -174,15 +174,17 @@ void ReportPrinter::PrintLine(const PrintLineItems& items) {
   doc.x = 0;
   doc.y += lineHeight;
 
-  if (failed || doc.printer->printerState() == QPrinter::Error) {
-    doc.dropped = true;
-    if (tellUser_) tellUser_(FromUtf8(texts::kPrinterFailed));
-    // Qt's PDF and CUPS engines cannot withdraw a started job (abort() is
-    // refused); the document is then ended as it stands, and the user has
-    // been told it is incomplete.
-    doc.printer->abort();
-    doc.painter.end();
-  }
+  if (failed || doc.printer->printerState() == QPrinter::Error) Abandon(doc);
+}
+
+void ReportPrinter::Abandon(Document& doc) {
+  doc.dropped = true;
+  if (tellUser_) tellUser_(FromUtf8(texts::kPrinterFailed));
+  // Withdraw the job where the printer allows it. Qt's PDF and CUPS engines
+  // refuse (they hand the job over only when it ends): the document is then
+  // ended as it stands, and the user knows it is incomplete.
+  doc.printer->abort();
+  doc.painter.end();
 }
 
 void ReportPrinter::EndPrintDocument() {
@@ -193,9 +195,7 @@ void ReportPrinter::EndPrintDocument() {
   yTwips_ = 0;
   if (!doc || doc->dropped) return;
   if (doc->printer->printerState() == QPrinter::Error) {
-    if (tellUser_) tellUser_(FromUtf8(texts::kPrinterFailed));
-    doc->printer->abort();
-    doc->painter.end();
+    Abandon(*doc);
     return;
   }
   if (!doc->painter.end() || doc->printer->printerState() == QPrinter::Error) {

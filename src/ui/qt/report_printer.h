@@ -38,6 +38,8 @@ class ReportPrinter {
 
  private:
   struct Document;
+  // Tells the user that the printer failed and gives the document up.
+  void Abandon(Document& doc);
   Complaint tellUser_;
   PrinterFactory makePrinter_;
   std::unique_ptr<Document> document_;

@@ -17,8 +17,9 @@ inline constexpr std::string_view kNoPrinter =
 inline constexpr std::string_view kPrinterWontStart =
     "打印机无法开始打印，报告没有打印。请检查打印机后再按“打 印”。平差数据仍然保留。";
 
-// The printer failed while the report was being printed.
+// The printer failed while the report was being printed; what reached it is
+// incomplete.
 inline constexpr std::string_view kPrinterFailed =
-    "打印过程中打印机出错，这次打印已取消，打出的报告不完整。请检查打印机后再按“打 印”。平差数据仍然保留。";
+    "打印过程中打印机出错，报告没有打印完整。请检查打印机后再按“打 印”。平差数据仍然保留。";
 
 }  // namespace koravel::texts
