@@ -55,9 +55,9 @@ const Traverse& Entered() {
     for (int k = 0; k <= kN; ++k) {
       const int s = seconds(random);  // a left angle between 120 and 240 degrees
       const double packed = s / 3600 + (s / 60 % 60) / 100.0 + (s % 60) / 10000.0;
-      t.turnAngle[k] = DmsToDegrees(packed, kSecondsGuard);
+      t.turnAngle[k] = DmsToDegrees(packed);
     }
-    t.azimuth[0] = StartAzimuth(DmsToDegrees(37.2515, kSecondsGuardTa));
+    t.azimuth[0] = StartAzimuth(DmsToDegrees(37.2515));
     t.xp[0] = t.a.x;
     t.yp[0] = t.a.y;
     for (int c = 1; c <= kN; ++c) {

@@ -10,12 +10,14 @@ double DegToRad() {
   return pi / 180;
 }
 
-double DmsToDegrees(double packedDms, double secondsGuard) {
+double DmsToDegrees(double packedDms) {
+  if (packedDms < 0) return -DmsToDegrees(-packedDms);
   const double d = std::trunc(packedDms);
   const double p = packedDms * 100;
   const double q = packedDms * 10000;
-  const double minutes = std::trunc(p + kMinutesGuard) - 100 * d;
-  const double seconds = q - 100 * std::trunc(p + secondsGuard);
+  const double wholeMinutes = std::trunc(p + kDmsGuard);  // degrees x 100 + minutes
+  const double minutes = wholeMinutes - 100 * d;
+  const double seconds = q - 100 * wholeMinutes;
   return (d + minutes / 60) + seconds / 3600;
 }
 

@@ -46,7 +46,14 @@ std::optional<float> AzimuthMisclosure(std::span<double> azimuth,
   if (turnAngle.empty() || azimuth.size() != turnAngle.size() + 1) return std::nullopt;
   const std::size_t n = turnAngle.size() - 1;
   const double carried = AzimuthStep(azimuth[n], turnAngle[n]);
-  const double d = carried - tbDeg;
+  // The misclosure is the short way round: a carried 359.999 degrees against
+  // a known 0.001 misses by -7.2 seconds, not by nearly a whole turn.
+  double d = carried - tbDeg;
+  if (d > 180) {
+    d = d - 360;
+  } else if (d <= -180) {
+    d = d + 360;
+  }
   const std::optional<float> fb = NearestReal32(d * 3600);
   if (fb) azimuth[n + 1] = carried;
   return fb;

@@ -19,7 +19,8 @@ double StartAzimuth(double taDeg);
 double AzimuthStep(double previousAzimuth, double turnAngle);
 
 // Carries azimuth[N+1] through B's angle and returns fb = (azimuth[N+1] - TbDeg)
-// x 3600 as a 32-bit value in arc seconds (not brought into -180 ... 180).
+// x 3600 as a 32-bit value in arc seconds, the difference taken the short way
+// round, in (-180, 180] degrees.
 // Empty when fb has no finite 32-bit value; azimuth[N+1] is then left as it was.
 std::optional<float> AzimuthMisclosure(std::span<double> azimuth,
                                        std::span<const double> turnAngle,

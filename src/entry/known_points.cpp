@@ -33,18 +33,17 @@ ConfirmedValue Coordinate(std::string_view prompt, std::string_view confirm, std
 ConfirmedValue ExternalAzimuth(std::string_view prompt, std::string_view confirm,
                                std::string_view reEnter, std::string_view confirmAgain, Field field,
                                std::string& held, double& place, double& degrees,
-                               double secondsGuard, bool startsTraverse) {
+                               bool startsTraverse) {
   ConfirmedValue value = ConfirmedValue::Asked(prompt, confirm, reEnter, confirmAgain, field);
   value.store = [&held](std::string_view reply) -> std::optional<std::string> {
     held = std::string(reply);
     return KnownValueEcho(FixedText(std::string_view(held), 5));
   };
   value.confirmationEcho = [&held] { return KnownValueEcho(FixedText(std::string_view(held), 5)); };
-  value.accept = [&held, &place, &degrees, secondsGuard,
-                  startsTraverse]() -> std::optional<std::string_view> {
+  value.accept = [&held, &place, &degrees, startsTraverse]() -> std::optional<std::string_view> {
     const std::optional<double> read = ParseReal64(held);
     if (!read) return texts::kNoticeAzimuthUnreadable;
-    const double converted = DmsToDegrees(*read, secondsGuard);
+    const double converted = DmsToDegrees(*read);
     if (!std::isfinite(converted) || (startsTraverse && !std::isfinite(StartAzimuth(converted)))) {
       return texts::kNoticeAzimuthTooLarge;
     }
@@ -66,9 +65,9 @@ EntryOutcome EnterKnownPoints(Toolkit& toolkit, TraverseRecord& record, RunState
       Coordinate(t::kPromptXb, t::kConfirmXb, t::kReEnterXb, t::kConfirmAgainXb, Field::Text4, record.Xb),
       Coordinate(t::kPromptYb, t::kConfirmYb, t::kReEnterYb, t::kConfirmAgainYb, Field::Text5, record.Yb),
       ExternalAzimuth(t::kPromptTa, t::kConfirmTa, t::kReEnterTa, t::kConfirmAgainTa, Field::Text6, held,
-                      record.Ta, run.TaDeg, kSecondsGuardTa, true),
+                      record.Ta, run.TaDeg, true),
       ExternalAzimuth(t::kPromptTb, t::kConfirmTb, t::kReEnterTb, t::kConfirmAgainTb, Field::Text7, held,
-                      record.Tb, run.TbDeg, kSecondsGuard, false),
+                      record.Tb, run.TbDeg, false),
   };
   for (const ConfirmedValue& value : values) {
     if (ConfirmedEntry(toolkit, run, value) == EntryOutcome::kStopped) return EntryOutcome::kStopped;

@@ -55,7 +55,7 @@ ConfirmedValue Angle(Station station, std::int16_t k, TraverseRecord& record, Ru
   // The angle must carry the azimuth to a finite value; B's must also give
   // an azimuth misclosure. Nothing is stored by the check.
   value.accept = [station, k, &angle, &run]() -> std::optional<std::string_view> {
-    const double degrees = DmsToDegrees(angle, kSecondsGuard);
+    const double degrees = DmsToDegrees(angle);
     const double azimuth = AzimuthStep(run.Azimuth[k], degrees);
     if (!std::isfinite(degrees) || !std::isfinite(azimuth)) return t::kNoticeAngleTooLarge;
     if (station == Station::kB) {
@@ -86,7 +86,7 @@ ConfirmedValue Side(std::int16_t c, TraverseRecord& record, RunState& run) {
   // traverse length finite; the check stores nothing.
   value.accept = [c, &side, &record, &run]() -> std::optional<std::string_view> {
     const std::int16_t k = static_cast<std::int16_t>(c - 1);
-    const double azimuth = AzimuthStep(run.Azimuth[k], DmsToDegrees(record.TurnAngle[k], kSecondsGuard));
+    const double azimuth = AzimuthStep(run.Azimuth[k], DmsToDegrees(record.TurnAngle[k]));
     const Point end = CoordinateStep({record.Xp[k], record.Yp[k]}, side, azimuth, run.DegToRad);
     if (!Finite(end) || !std::isfinite(AddSide(run.TotalLength, side))) return t::kNoticeSideTooLarge;
     return std::nullopt;
@@ -109,7 +109,7 @@ bool EnterName(Toolkit& toolkit, std::string_view prompt, std::string& name) {
 void CompleteStation(std::int16_t c, TraverseRecord& record, RunState& run) {
   const std::int16_t k = static_cast<std::int16_t>(c - 1);
   record.TurnAngleDms[k] = record.TurnAngle[k];
-  record.TurnAngle[k] = DmsToDegrees(record.TurnAngle[k], kSecondsGuard);
+  record.TurnAngle[k] = DmsToDegrees(record.TurnAngle[k]);
   run.Azimuth[c] = AzimuthStep(run.Azimuth[k], record.TurnAngle[k]);
   const Point end = CoordinateStep({record.Xp[k], record.Yp[k]}, record.SideLength[c],
                                    run.Azimuth[c], run.DegToRad);
@@ -144,7 +144,7 @@ EntryOutcome EnterStations(Toolkit& toolkit, TraverseRecord& record, RunState& r
   toolkit.SetFieldText(Field::Text20, t::kAngleHintB);
   if (ConfirmedEntry(toolkit, run, Angle(Station::kB, n, record, run)) == kStopped) return kStopped;
   record.TurnAngleDms[n] = record.TurnAngle[n];
-  record.TurnAngle[n] = DmsToDegrees(record.TurnAngle[n], kSecondsGuard);
+  record.TurnAngle[n] = DmsToDegrees(record.TurnAngle[n]);
 
   toolkit.SetFieldText(Field::Text22, "");
   toolkit.SetFieldText(Field::Text10, "");

@@ -17,27 +17,50 @@ TEST(AnglesTest, DegToRadUsesTheTenDecimalPi) {
 TEST(AnglesTest, DmsToDegrees) {
   struct Case {
     double packed;
-    double secondsGuard;
     double expected;
   };
   const Case cases[] = {
-      {123.453, kSecondsGuard, 123.75833333333334},
-      {123.45305, kSecondsGuard, 123.75847222222222},
-      {45.3, kSecondsGuard, 45.5},
-      {90, kSecondsGuard, 90},
-      {0.003, kSecondsGuard, 0.008333333333333333},
+      {123.453, 123.75833333333334},
+      {123.45305, 123.75847222222222},
+      {45.3, 45.5},
+      {90, 90},
+      {0.003, 0.008333333333333333},
       // Minutes of 60 or more are taken as they are.
-      {10.7, kSecondsGuard, 11.166666666666666},
-      // The hundredfold 256.4 is 25639.999999999996: 1e-12 does not lift it,
-      // so minutes are 39 and seconds 100; the guard of Ta does.
-      {256.4, kSecondsGuard, 256.67777777777775},
-      {256.4, kSecondsGuardTa, 256.65},
-      {256.03, kSecondsGuard, 256.061111111111},
+      {10.7, 11.166666666666666},
+      // The hundredfold 256.4 is 25639.999999999996 and 256.03 gives
+      // 25602.999999999996: still 40 and 3 whole minutes, not 39 minutes and
+      // 100 seconds (which would be 40 arc seconds too many). What is left of
+      // the seconds is below a nanosecond of arc.
+      {256.4, 256.66666666666669},
+      {256.03, 256.0499999999999},
+      {256.09, 256.14999999999986},
+      // A negative angle is the negative of its magnitude, guard included.
+      {-45.3, -45.5},
+      {-256.4, -256.66666666666669},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.packed);
-    EXPECT_EQ(DmsToDegrees(c.packed, c.secondsGuard), c.expected);
+    EXPECT_EQ(DmsToDegrees(c.packed), c.expected);
   }
+}
+
+// Every whole second of a full turn, typed as ddd.mmss, comes out within a
+// millionth of an arc second of its value.
+TEST(AnglesTest, DmsToDegreesReadsEveryWholeSecondOfATurn) {
+  int wrong = 0;
+  for (int d = 0; d < 360; ++d) {
+    for (int m = 0; m < 60; ++m) {
+      for (int s = 0; s < 60; ++s) {
+        const double packed = *ParseReal64(std::to_string(d) + "." + (m < 10 ? "0" : "") +
+                                           std::to_string(m) + (s < 10 ? "0" : "") + std::to_string(s));
+        const double exact = d + m / 60.0 + s / 3600.0;
+        if (std::fabs(DmsToDegrees(packed) - exact) > 1e-6 / 3600 && ++wrong <= 5) {
+          ADD_FAILURE() << d << " deg " << m << " min " << s << " s gives " << DmsToDegrees(packed);
+        }
+      }
+    }
+  }
+  EXPECT_EQ(wrong, 0);
 }
 
 TEST(AnglesTest, DegreesToDmsTruncatesAndNeverCarriesSeconds) {

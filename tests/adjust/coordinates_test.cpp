@@ -39,10 +39,10 @@ TEST(CoordinatesTest, TwoSidesSouthWestClosingStepByStep) {
   std::vector<double> azimuth(4, 0.0);
   std::vector<double> xp(3, 0.0);
   std::vector<double> yp(3, 0.0);
-  const double tbDeg = DmsToDegrees(225.001, kSecondsGuard);
+  const double tbDeg = DmsToDegrees(225.001);
 
   // Station entry: provisional coordinates and the traverse length.
-  azimuth[0] = StartAzimuth(DmsToDegrees(45, kSecondsGuardTa));
+  azimuth[0] = StartAzimuth(DmsToDegrees(45));
   xp[0] = a.x;
   yp[0] = a.y;
   float totalLength = 0;
