@@ -8,7 +8,7 @@ want=(cmake ninja-build g++ pkg-config
 if [ "${1:-run}" = test ]; then
   want+=(libgtest-dev libgmock-dev googletest libbenchmark-dev clang libclang-rt-14-dev
          cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
-         desktop-file-utils man-db lintian dpkg-dev file)
+         desktop-file-utils man-db lintian dpkg-dev file strace)
 fi
 
 missing=()
