@@ -3,11 +3,11 @@
 #include <cassert>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 #include "adjust/real32.h"
 
 namespace koravel {
+
 double StartAzimuth(double taDeg) {
   double a = taDeg + 180;
   if (a >= 360) a = a - 360;

@@ -2,11 +2,11 @@
 
 #include <cassert>
 #include <cmath>
-#include <limits>
 
 #include "adjust/real32.h"
 
 namespace koravel {
+
 Point CoordinateStep(Point start, float sideLength, double azimuth, double degToRad) {
   const double r = azimuth * degToRad;
   const double side = sideLength;
