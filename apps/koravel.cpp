@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMetaObject>
+#include <cstdlib>
 #include <cstdio>
 
 #include "ui/qt/main_window.h"
@@ -19,7 +20,9 @@ class QuitAfterFirstPaint final : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Paint) {
       watched->removeEventFilter(this);
-      QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+      // Once the paint is through (the queued call runs after it), leave at
+      // once: tearing the program down is no part of its start.
+      QMetaObject::invokeMethod(qApp, [] { std::_Exit(0); }, Qt::QueuedConnection);
     }
     return false;
   }

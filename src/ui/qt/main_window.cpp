@@ -16,6 +16,7 @@
 
 #include "entry/run.h"
 #include "ui/qt/qt_toolkit.h"
+#include "ui/qt/startup.h"
 #include "ui/qt/window_layout.h"
 #include "ui/report.h"
 #include "ui/texts/window.h"
@@ -39,7 +40,9 @@ QRect PxRect(int left, int top, int width, int height, double dpiX, double dpiY)
 
 QFont WindowFont(layout::FontKey key) {
   const layout::FontSpec spec = layout::Font(key);
-  QFont font(Q(spec.face));
+  // Named by the installed face it stands for: Qt then finds it without a
+  // search through the fallback faces.
+  QFont font(InstalledFace(Q(spec.face)));
   font.setPointSizeF(spec.points);
   font.setWeight(QFont::Bold);
   font.setItalic(false);
@@ -78,6 +81,14 @@ class LineWidget final : public QWidget {
 MainWindow::MainWindow(ReportPrinter::PrinterFactory makePrinter, QWidget* parent) : QWidget(parent) {
   setObjectName(Q(texts::kWindowTitle));
   setWindowTitle(Q(texts::kWindowTitle));
+  // The window paints its whole background itself, once.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  // The text fields' font, given before they exist: a field lays out its
+  // text as soon as it is created, and would otherwise load a font it never
+  // shows.
+  const std::array<QFont, 4> fonts{WindowFont(layout::FontKey::kA), WindowFont(layout::FontKey::kB),
+                                   WindowFont(layout::FontKey::kC), WindowFont(layout::FontKey::kD)};
+  setFont(fonts[static_cast<std::size_t>(layout::FontKey::kB)]);
 
   // The lines first, so that every other control lies above them.
   for (const layout::Line& line : layout::kLines) new LineWidget(line, this);
@@ -121,7 +132,7 @@ MainWindow::MainWindow(ReportPrinter::PrinterFactory makePrinter, QWidget* paren
       }
     }
     widget->setObjectName(Q(c.name));
-    widget->setFont(WindowFont(c.font));
+    widget->setFont(fonts[static_cast<std::size_t>(c.font)]);
   }
 
   std::sort(focusOrder.begin(), focusOrder.end(),

@@ -2,24 +2,46 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QStringList>
+#include <QStyle>
 #include <QStyleFactory>
 #include <QTranslator>
 
 namespace koravel {
 
+namespace {
+
+// No package maps the Windows face names; name the Debian faces of the same
+// style. The second Song face serves where the first is not installed.
+QStringList SongFaces() { return {QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Serif CJK SC")}; }
+// Chinese in a field of the sans face falls back to the Song face.
+QStringList SansFaces() { return QStringList{QStringLiteral("DejaVu Sans")} + SongFaces(); }
+
+QStringList Substitutes(const QString& face) {
+  if (face == QStringLiteral("宋体") || face == QStringLiteral("SimSun") || face == QStringLiteral("新宋体") ||
+      face == QStringLiteral("NSimSun")) {
+    return SongFaces();
+  }
+  if (face == QStringLiteral("MS Sans Serif")) return SansFaces();
+  return {};
+}
+
+}  // namespace
+
 void InstallFontSubstitutes() {
-  // No package maps the Windows face names; name the Debian faces of the same
-  // style. The second Song face serves where the first is not installed.
-  const QStringList song{QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Serif CJK SC")};
-  QFont::insertSubstitutions(QStringLiteral("宋体"), song);
-  QFont::insertSubstitutions(QStringLiteral("SimSun"), song);
-  QFont::insertSubstitutions(QStringLiteral("新宋体"), song);
-  QFont::insertSubstitutions(QStringLiteral("NSimSun"), song);
-  // Chinese in a field of the sans face falls back to the Song face.
-  QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                             QStringList{QStringLiteral("DejaVu Sans")} + song);
+  for (const char* face : {"宋体", "SimSun", "新宋体", "NSimSun", "MS Sans Serif"}) {
+    const QString name = QString::fromUtf8(face);
+    QFont::insertSubstitutions(name, Substitutes(name));
+  }
+}
+
+QString InstalledFace(const QString& face) {
+  for (const QString& substitute : Substitutes(face)) {
+    if (QFontDatabase::hasFamily(substitute)) return substitute;
+  }
+  return face;
 }
 
 bool InstallQtTranslations(QCoreApplication& app) {
@@ -39,6 +61,7 @@ void PrepareApplication(QApplication& app) {
   InstallQtTranslations(app);
   // Fusion paints a push button in the colour of its palette on every
   // platform; the window's red and green buttons depend on it.
+  if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0) return;
   if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
 }
 
