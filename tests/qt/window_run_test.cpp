@@ -6,7 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -17,6 +20,7 @@
 #include "entry/dialogue_script.h"
 #include "entry/run.h"
 #include "ui/texts/dialogue.h"
+#include "ui/texts/report.h"
 #include "window_driver.h"
 
 namespace koravel::testing {
@@ -255,6 +259,49 @@ TEST_F(WindowRun, InformationNoticeHasOneButtonAndTheRunGoesOn) {
   }
   EXPECT_GE(notices, 1);
   EXPECT_TRUE(window_.record().complete);
+}
+
+// 打 印 on the window: the report of the last run goes to the window's
+// printer (here a PDF file); before any run the user is told there is nothing
+// to print, and no printer is touched.
+TEST(WindowPrint, Command3PrintsTheLastRunAndRefusesBeforeAnyRun) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+  int printers = 0;
+  MainWindow window([&] {
+    ++printers;
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(pdf);
+    return printer;
+  });
+  window.ShowAtStart();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+  {
+    ModalDriver driver(window, {{"", Answer::kMessageOk}});
+    QTest::mouseClick(Button(window, "Command3"), Qt::LeftButton);
+    ASSERT_EQ(driver.shown().size(), 1u);
+    EXPECT_EQ(driver.shown()[0].message, texts::kNoticeNothingToPrint);
+    EXPECT_EQ(driver.shown()[0].buttons, QStringList{QStringLiteral("确定")});
+    EXPECT_EQ(printers, 0);
+    EXPECT_FALSE(QFile::exists(pdf));
+  }
+  {
+    ModalDriver driver(window, WorkedExampleReplies());
+    QTest::mouseClick(Button(window, "Command1"), Qt::LeftButton);
+    ASSERT_TRUE(window.record().complete);
+  }
+  {
+    ModalDriver driver(window, {});
+    QTest::mouseClick(Button(window, "Command3"), Qt::LeftButton);
+    EXPECT_TRUE(driver.shown().empty()) << "a good print asks nothing";
+    EXPECT_EQ(printers, 1);
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5).startsWith("%PDF"));
+  }
 }
 
 // Runs the application's event loop until the program ends (or 10 s pass,
