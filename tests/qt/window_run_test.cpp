@@ -20,6 +20,7 @@
 #include "entry/dialogue_script.h"
 #include "entry/run.h"
 #include "ui/texts/dialogue.h"
+#include "ui/texts/printer.h"
 #include "ui/texts/report.h"
 #include "window_driver.h"
 
@@ -301,6 +302,26 @@ TEST(WindowPrint, Command3PrintsTheLastRunAndRefusesBeforeAnyRun) {
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.read(5).startsWith("%PDF"));
+  }
+}
+
+TEST(WindowPrint, NoPrinterIsToldInAMessageAndTheRecordStays) {
+  MainWindow window([] { return std::unique_ptr<QPrinter>(); });
+  window.ShowAtStart();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  {
+    ModalDriver driver(window, WorkedExampleReplies());
+    QTest::mouseClick(Button(window, "Command1"), Qt::LeftButton);
+    ASSERT_TRUE(window.record().complete);
+  }
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    ModalDriver driver(window, {{"", Answer::kMessageOk}});
+    QTest::mouseClick(Button(window, "Command3"), Qt::LeftButton);
+    ASSERT_EQ(driver.shown().size(), 1u) << "one message per attempt";
+    EXPECT_EQ(driver.shown()[0].message, texts::kNoPrinter);
+    EXPECT_TRUE(driver.shown()[0].windowBlocked);
+    EXPECT_TRUE(window.record().complete);
+    EXPECT_EQ(Text(window, Field::Text17), "1/35636");
   }
 }
 
