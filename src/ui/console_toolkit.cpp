@@ -20,14 +20,29 @@ namespace t = texts;
 constexpr std::size_t kReadChunk = 1 << 16;
 constexpr std::size_t kWriteChunk = 1 << 16;
 
-// Whether any of the eight bytes is below 0x20, a backslash or DEL (the
-// borrow tricks are exact for the word as a whole).
-constexpr bool NeedsCare(std::uint64_t word) {
-  constexpr std::uint64_t ones = 0x0101010101010101ull;
-  constexpr std::uint64_t highs = 0x8080808080808080ull;
-  const auto zeroByte = [](std::uint64_t v) { return (v - ones) & ~v & highs; };
-  const std::uint64_t below20 = (word - ones * 0x20) & ~word & highs;
-  return (below20 | zeroByte(word ^ (ones * '\\')) | zeroByte(word ^ (ones * 0x7F))) != 0;
+// Whether any of the sixteen bytes is below 0x20, a backslash or DEL.
+using Bytes16 = unsigned char __attribute__((vector_size(16)));
+bool NeedsCare(const char* at) {
+  Bytes16 v;
+  std::memcpy(&v, at, sizeof v);
+  const auto hit = (v < 0x20) | (v == '\\') | (v == 0x7F);
+  std::uint64_t halves[2];
+  std::memcpy(halves, &hit, sizeof halves);
+  return (halves[0] | halves[1]) != 0;
+}
+
+// Whether no byte of the text needs escaping or replacing, checked sixteen
+// bytes at a time (the last few bytes padded with a plain letter).
+bool StandsAsItIs(std::string_view text) {
+  std::size_t i = 0;
+  for (; i + 16 <= text.size(); i += 16) {
+    if (NeedsCare(text.data() + i)) return false;
+  }
+  if (i == text.size()) return true;
+  char rest[16];
+  std::memset(rest, 'a', sizeof rest);
+  std::memcpy(rest, text.data() + i, text.size() - i);
+  return !NeedsCare(rest);
 }
 
 }  // namespace
@@ -82,18 +97,12 @@ std::optional<std::string> ConsoleToolkit::ReadLine() {
 void ConsoleToolkit::Write(std::string_view text) { out_ += text; }
 
 void ConsoleToolkit::WriteShown(std::string_view text) {
-  // Runs of characters that stand as they are are copied whole.
+  if (StandsAsItIs(text)) {  // nearly every text
+    out_.append(text);
+    return;
+  }
   std::size_t from = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    // Eight bytes at a time while none of them is a control character, a
-    // backslash or DEL (most texts have none at all).
-    while (i + 8 <= text.size()) {
-      std::uint64_t word;
-      std::memcpy(&word, text.data() + i, 8);
-      if (NeedsCare(word)) break;
-      i += 8;
-    }
-    if (i >= text.size()) break;
     const auto u = static_cast<unsigned char>(text[i]);
     if (u >= 0x20 && u != '\\' && u != 0x7F) continue;
     std::string_view replacement;

@@ -65,12 +65,53 @@ std::string_view AccuracyNotComputed(const TraverseRecord& r) {
   return t::kTextOutOfRange;
 }
 
+// The rows of the long tables, built again and again in one line whose items
+// keep their storage: a traverse of thousands of points then costs no
+// allocation per row.
+class Row {
+ public:
+  Row& Start() {
+    used_ = 0;
+    return *this;
+  }
+  Row& Column(std::int16_t n) { return Count(PrintItem::Kind::kColumn, n); }
+  Row& Spaces(std::int16_t n) { return Count(PrintItem::Kind::kSpaces, n); }
+  Row& Text(std::string_view text) {
+    PrintItem& item = Next(PrintItem::Kind::kText);
+    item.text.assign(text);
+    return *this;
+  }
+  const PrintLineItems& Done() {
+    items_.resize(used_);
+    return items_;
+  }
+
+ private:
+  PrintItem& Next(PrintItem::Kind kind) {
+    if (used_ == items_.size()) items_.emplace_back();
+    PrintItem& item = items_[used_++];
+    item.kind = kind;
+    item.count = 0;
+    item.number = 0;
+    return item;
+  }
+  Row& Count(PrintItem::Kind kind, std::int16_t n) {
+    PrintItem& item = Next(kind);
+    item.count = n;
+    item.text.clear();
+    return *this;
+  }
+  PrintLineItems items_;
+  std::size_t used_ = 0;
+};
+
 // Hands the report's lines, the heading first, one by one to `emit`: every
 // line is built here and nowhere else, whether it is collected or printed.
 template <typename Emit>
 void EmitReport(const TraverseRecord& r, Emit&& emit) {
   const int n = r.N;
   const PrintLineItems empty;
+  Row row;
 
   emit(PrintLineItems{Item::Column(28), Item::Text(std::string(t::kReportHeading))});  // H
   emit(empty);                                                                       // L1
@@ -93,16 +134,17 @@ void EmitReport(const TraverseRecord& r, Emit&& emit) {
 
   // Observed angles as confirmed, adjusted angles back in packed DMS.
   for (int i = 0; i <= n; ++i) {
-    emit(PrintLineItems{Item::Column(24), Item::Text(RowNumber(i)), Item::Column(30),
-                        Item::Text(Fixed(r.TurnAngleDms[i], 5)), Item::Column(48),
-                        Item::Text(RoundedFixed(DegreesToDms(r.TurnAngle[i]), 5))});
+    emit(row.Start()
+             .Column(24).Text(RowNumber(i))
+             .Column(30).Text(Fixed(r.TurnAngleDms[i], 5))
+             .Column(48).Text(RoundedFixed(DegreesToDms(r.TurnAngle[i]), 5))
+             .Done());
   }
 
   emit(empty);  // L13
   emit(PrintLineItems{Item::Column(22), Item::Text(std::string(t::kReportSides))});
   for (int i = 1; i <= n; ++i) {
-    emit(PrintLineItems{Item::Column(24), Item::Text(RowNumber(i)), Item::Column(30),
-                        Item::Text(Fixed(r.SideLength[i], 4))});
+    emit(row.Start().Column(24).Text(RowNumber(i)).Column(30).Text(Fixed(r.SideLength[i], 4)).Done());
   }
 
   emit(empty);  // L15
@@ -119,12 +161,16 @@ void EmitReport(const TraverseRecord& r, Emit&& emit) {
   // Without a distribution (every side 0) only A's coordinates are known.
   for (int i = 0; i <= n; ++i) {
     if (r.coordinatesAdjusted || i == 0) {
-      emit(PrintLineItems{Item::Column(24), Item::Text(RowName(r.PointName[i])), Item::Spaces(3),
-                          Item::Text(RoundedFixed(r.Xp[i], 3)), Item::Spaces(5),
-                          Item::Text(RoundedFixed(r.Yp[i], 3))});
+      emit(row.Start()
+               .Column(24).Text(RowName(r.PointName[i]))
+               .Spaces(3).Text(RoundedFixed(r.Xp[i], 3))
+               .Spaces(5).Text(RoundedFixed(r.Yp[i], 3))
+               .Done());
     } else {
-      emit(PrintLineItems{Item::Column(24), Item::Text(RowName(r.PointName[i])), Item::Spaces(3),
-                          Item::Text(std::string(t::kTextNotComputable))});
+      emit(row.Start()
+               .Column(24).Text(RowName(r.PointName[i]))
+               .Spaces(3).Text(t::kTextNotComputable)
+               .Done());
     }
   }
 
@@ -155,7 +201,7 @@ std::vector<PrintLineItems> BuildReport(const TraverseRecord& record) {
   std::vector<PrintLineItems> lines;
   if (!Printable(record)) return lines;
   lines.reserve(34 + 3 * static_cast<std::size_t>(record.N));
-  EmitReport(record, [&](PrintLineItems line) { lines.push_back(std::move(line)); });
+  EmitReport(record, [&](const PrintLineItems& line) { lines.push_back(line); });
   return lines;
 }
 

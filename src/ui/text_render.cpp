@@ -61,6 +61,11 @@ int DisplayWidth(std::string_view utf8) {
   int cells = 0;
   std::size_t at = 0;
   while (at < utf8.size()) {
+    if (static_cast<unsigned char>(utf8[at]) < 0x80) {  // ASCII: one cell each
+      ++cells;
+      ++at;
+      continue;
+    }
     char32_t cp = 0;
     std::size_t length = 1;
     // A byte that is not part of well-formed UTF-8 counts as one cell.
@@ -72,6 +77,7 @@ int DisplayWidth(std::string_view utf8) {
 
 std::vector<std::string> RenderText(const PrintLineItems& items) {
   LineBuilder line;
+  line.text.reserve(96);  // a report line, without growing
   for (const PrintItem& item : items) {
     switch (item.kind) {
       case PrintItem::Kind::kColumn:
