@@ -98,6 +98,48 @@ TEST(Console, WorkedExampleTraceAndReport) {
   EXPECT_EQ(trace[trace.size() - expectedReport.size() - 1], "field\tText17\t1/35636");
 }
 
+// Traverses whose closing cannot give every value: the report names what
+// cannot be computed and prints everything else.
+TEST(Console, ReportOfValuesThatCannotBeComputed) {
+  TraverseReplies zeroSides = WorkedExample();
+  zeroSides.xb = "1000";
+  zeroSides.yb = "2000";
+  zeroSides.tb = "225";
+  zeroSides.sides = {"0", "0"};
+  // From (0, 0) due north for exactly 100 m onto B: no misclosure at all.
+  const TraverseReplies exact = {"1", "0", "0", "100", "0", "180", "0", {"A", "B"}, {"180", "180"}, {"100"}, {}};
+  const struct {
+    const char* what;
+    TraverseReplies replies;
+    std::vector<std::string> coordinateRows;
+    std::string lastLine;
+  } cases[] = {
+      {"every side 0",
+       zeroSides,
+       {At(24, "A :   1000.000     2000.000"), At(24, "P1 :   无法计算"), At(24, "B :   无法计算")},
+       At(24, "角度配赋后导线相对精度 : 1/m=1/ 无法计算")},
+      {"an exact closure",
+       exact,
+       {At(24, "A :   0.000     0.000"), At(24, "B :   100.000     0.000")},
+       At(24, "角度配赋后导线相对精度 : 1/m=1/ 无闭合差")},
+  };
+  ConsoleRunner runner;
+  for (const auto& c : cases) {
+    const ConsoleResult r = runner.Run({"--trace", "--report"}, Input(Replies(c.replies)));
+    ASSERT_EQ(r.status, 0) << c.what;
+    const std::vector<std::string> trace = SplitLines(r.out);
+    EXPECT_EQ(LinesOf(trace, "notice").size(), 1u) << c.what;
+    const std::vector<std::string> report = LinesOf(trace, "print");
+    const std::size_t n = c.coordinateRows.size() - 1;
+    ASSERT_EQ(report.size(), 34 + 3 * n) << c.what;
+    EXPECT_EQ(std::vector<std::string>(report.begin() + static_cast<std::ptrdiff_t>(23 + 2 * n),
+                                       report.begin() + static_cast<std::ptrdiff_t>(24 + 3 * n)),
+              c.coordinateRows)
+        << c.what;
+    EXPECT_EQ(report.back(), c.lastLine) << c.what;
+  }
+}
+
 TEST(Console, LineEndsAndTheLastLineWithoutOne) {
   ConsoleRunner runner;
   const std::vector<std::string> replies = Replies(WorkedExample());
