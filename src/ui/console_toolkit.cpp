@@ -49,7 +49,7 @@ bool StandsAsItIs(std::string_view text) {
 
 ConsoleToolkit::ConsoleToolkit(int inputFd, int outputFd, bool trace)
     : inputFd_(inputFd), outputFd_(outputFd), trace_(trace), echoReplies_(!trace && isatty(inputFd) == 0) {
-  out_.reserve(2 * kWriteChunk);
+  out_.resize(2 * kWriteChunk);
 }
 
 std::optional<std::string> ConsoleToolkit::ReadLine() {
@@ -94,11 +94,21 @@ std::optional<std::string> ConsoleToolkit::ReadLine() {
   }
 }
 
-void ConsoleToolkit::Write(std::string_view text) { out_ += text; }
+void ConsoleToolkit::Write(std::string_view text) {
+  if (text.size() > out_.size() - outUsed_) {
+    Flush();
+    if (text.size() > out_.size()) {  // longer than the whole buffer: straight out
+      WriteAll(text);
+      return;
+    }
+  }
+  std::memcpy(out_.data() + outUsed_, text.data(), text.size());
+  outUsed_ += text.size();
+}
 
 void ConsoleToolkit::WriteShown(std::string_view text) {
   if (StandsAsItIs(text)) {  // nearly every text
-    out_.append(text);
+    Write(text);
     return;
   }
   std::size_t from = 0;
@@ -120,21 +130,21 @@ void ConsoleToolkit::WriteShown(std::string_view text) {
       if (u == '\\' || u == '\t') continue;
       replacement = "\xEF\xBF\xBD";
     }
-    out_.append(text.substr(from, i - from));
-    out_ += replacement;
+    Write(text.substr(from, i - from));
+    Write(replacement);
     from = i + 1;
   }
-  out_.append(text.substr(from));
+  Write(text.substr(from));
 }
 
 void ConsoleToolkit::EndEvent() {
-  if (out_.size() >= kWriteChunk) Flush();
+  if (outUsed_ >= kWriteChunk) Flush();
 }
 
-bool ConsoleToolkit::Flush() {
+void ConsoleToolkit::WriteAll(std::string_view bytes) {
   std::size_t done = 0;
-  while (done < out_.size() && !outputFailed_) {
-    const ssize_t wrote = write(outputFd_, out_.data() + done, out_.size() - done);
+  while (done < bytes.size() && !outputFailed_) {
+    const ssize_t wrote = write(outputFd_, bytes.data() + done, bytes.size() - done);
     if (wrote < 0 && errno == EINTR) continue;
     if (wrote <= 0) {
       outputFailed_ = true;  // a full disk or a closed pipe: nothing more gets out
@@ -142,7 +152,11 @@ bool ConsoleToolkit::Flush() {
       done += static_cast<std::size_t>(wrote);
     }
   }
-  out_.clear();
+}
+
+bool ConsoleToolkit::Flush() {
+  WriteAll(std::string_view(out_.data(), outUsed_));
+  outUsed_ = 0;
   return !outputFailed_;
 }
 

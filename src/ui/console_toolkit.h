@@ -43,6 +43,7 @@ class ConsoleToolkit : public Toolkit {
   std::optional<std::string> ReadLine();
   void Write(std::string_view text);
   void EndEvent();  // writes the buffer out once it is large
+  void WriteAll(std::string_view bytes);
   void WriteShown(std::string_view text);  // escaped for the trace, or made safe for a terminal
 
   int inputFd_;
@@ -56,7 +57,8 @@ class ConsoleToolkit : public Toolkit {
   std::vector<char> inBuffer_;
   std::size_t inStart_ = 0;
   std::size_t inEnd_ = 0;
-  std::string out_;  // output not yet written
+  std::vector<char> out_;  // output not yet written: out_[0, outUsed_)
+  std::size_t outUsed_ = 0;
 };
 
 }  // namespace koravel
