@@ -197,6 +197,11 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  // The replies, traces and outputs are large: leave nothing behind.
+  for (const char* name : {"replies-8192", "replies-32766", "trace-8192", "trace-32766", "out"}) {
+    std::remove((ScratchDir() + "/" + name).c_str());
+  }
+  rmdir(ScratchDir().c_str());
 
   const auto best = [](const std::map<std::string, double>& from, const std::string& key) {
     const auto it = from.find(key);
