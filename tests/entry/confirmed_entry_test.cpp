@@ -19,6 +19,8 @@ struct ConfirmationCase {
   bool reEntry;
 };
 
+void PrintTo(const ConfirmationCase& c, std::ostream* os) { *os << "reply \"" << c.reply << '"'; }
+
 class ConfirmationReply : public ::testing::TestWithParam<ConfirmationCase> {};
 
 // Xa = 5, then the reply under test; a re-entry takes 7. The replies end at
@@ -50,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P(Replies, ConfirmationReply,
                                            ConfirmationCase{"0e5", true}, ConfirmationCase{"", false},
                                            ConfirmationCase{"1", false}, ConfirmationCase{"x", false},
                                            ConfirmationCase{"0x", false}, ConfirmationCase{"O", false},
-                                           ConfirmationCase{"0.001", false}));
+                                           ConfirmationCase{"0.001", false}),
+                         [](const auto& info) { return std::to_string(info.index); });
 
 TEST(ReEntry, TwoReEntriesKeepTheValueTypedLast) {
   ScriptedToolkit toolkit({"1", "1.5", "0", "2.25", "0", "3.4583", ""});

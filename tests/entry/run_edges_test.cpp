@@ -24,6 +24,8 @@ struct BadCount {
   std::string_view notice;
 };
 
+void PrintTo(const BadCount& c, std::ostream* os) { *os << "reply \"" << c.reply << '"'; }
+
 class BadCountReply : public ::testing::TestWithParam<BadCount> {};
 
 TEST_P(BadCountReply, IsExplainedAndAskedAgain) {
@@ -46,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(Replies, BadCountReply,
                                            BadCount{"-3", t::kNoticeCountOutOfRange},
                                            BadCount{"32767", t::kNoticeCountOutOfRange},
                                            BadCount{"40000", t::kNoticeCountOutOfRange},
-                                           BadCount{"1e9", t::kNoticeCountOutOfRange}));
+                                           BadCount{"1e9", t::kNoticeCountOutOfRange}),
+                         [](const auto& info) { return std::to_string(info.index); });
 
 TEST(PointCount, RoundedAndSizedUpToTheLargest) {
   struct Case {
