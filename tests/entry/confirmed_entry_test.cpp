@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(Replies, ConfirmationReply,
                                            ConfirmationCase{"1", false}, ConfirmationCase{"x", false},
                                            ConfirmationCase{"0x", false}, ConfirmationCase{"O", false},
                                            ConfirmationCase{"0.001", false}),
-                         [](const auto& info) { return std::to_string(info.index); });
+                         [](const auto& row) { return std::to_string(row.index); });
 
 TEST(ReEntry, TwoReEntriesKeepTheValueTypedLast) {
   ScriptedToolkit toolkit({"1", "1.5", "0", "2.25", "0", "3.4583", ""});

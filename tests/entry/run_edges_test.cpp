@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(Replies, BadCountReply,
                                            BadCount{"32767", t::kNoticeCountOutOfRange},
                                            BadCount{"40000", t::kNoticeCountOutOfRange},
                                            BadCount{"1e9", t::kNoticeCountOutOfRange}),
-                         [](const auto& info) { return std::to_string(info.index); });
+                         [](const auto& row) { return std::to_string(row.index); });
 
 TEST(PointCount, RoundedAndSizedUpToTheLargest) {
   struct Case {
