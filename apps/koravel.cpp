@@ -1,34 +1,12 @@
 // koravel: the window program. Opens the window Koravel and waits for its
 // buttons.
 #include <QApplication>
-#include <QEvent>
-#include <QMetaObject>
-#include <cstdlib>
 #include <cstdio>
 
 #include "ui/qt/main_window.h"
+#include "ui/qt/quit_after_first_paint.h"
 #include "ui/qt/startup.h"
 #include "ui/texts/window.h"
-
-namespace {
-
-// For the start-up benchmark only: leaves the program once the window has
-// been painted for the first time.
-class QuitAfterFirstPaint final : public QObject {
- public:
-  using QObject::QObject;
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint) {
-      watched->removeEventFilter(this);
-      // Once the paint is through (the queued call runs after it), leave at
-      // once: tearing the program down is no part of its start.
-      QMetaObject::invokeMethod(qApp, [] { std::_Exit(0); }, Qt::QueuedConnection);
-    }
-    return false;
-  }
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
   // Without a screen Qt would abort with a message about its platform plugin;
@@ -45,7 +23,7 @@ int main(int argc, char** argv) {
 
   koravel::MainWindow window;
   if (!qEnvironmentVariableIsEmpty("KORAVEL_EXIT_AFTER_FIRST_PAINT")) {
-    window.installEventFilter(new QuitAfterFirstPaint(&window));
+    window.installEventFilter(new koravel::QuitAfterFirstPaint(&window));
   }
   window.ShowAtStart();
   return app.exec();

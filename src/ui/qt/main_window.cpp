@@ -39,11 +39,11 @@ QRect PxRect(int left, int top, int width, int height, double dpiX, double dpiY)
 }
 
 QFont WindowFont(layout::FontKey key) {
-  const layout::FontSpec spec = layout::Font(key);
+  const layout::FontSpec wanted = layout::Font(key);
   // Named by the installed face it stands for: Qt then finds it without a
   // search through the fallback faces.
-  QFont font(InstalledFace(Q(spec.face)));
-  font.setPointSizeF(spec.points);
+  QFont font(InstalledFace(Q(wanted.face)));
+  font.setPointSizeF(wanted.points);
   font.setWeight(QFont::Bold);
   font.setItalic(false);
   font.setUnderline(false);
