@@ -72,37 +72,26 @@ std::optional<T> ParseReal(std::string_view reply) {
 // pointPosition within a few hundred (the 64-bit range).
 std::string FixedFromDigits(bool negative, const SignificantDigits& digits, int decimals) {
   const std::int64_t kept = digits.pointPosition + decimals;
-  // The scaled magnitude, an integer: its digits, most significant first.
-  std::string scaled;
-  if (kept >= 0) {
-    scaled.reserve(static_cast<std::size_t>(kept) + 1);
-    for (std::int64_t i = 0; i < kept; ++i) {
-      scaled.push_back(static_cast<char>('0' + digits[static_cast<std::size_t>(i)]));
-    }
-    if (digits[static_cast<std::size_t>(kept)] >= 5) {
-      std::size_t i = scaled.size();
-      while (i > 0 && scaled[i - 1] == '9') scaled[--i] = '0';
-      if (i == 0) {
-        scaled.insert(scaled.begin(), '1');
-      } else {
-        ++scaled[i - 1];
-      }
-    }
-  }
-  const std::size_t leadingZeros = scaled.find_first_not_of('0');
-  const bool allZero = leadingZeros == std::string::npos;
-  scaled.erase(0, allZero ? scaled.size() : leadingZeros);
-  const auto width = static_cast<std::size_t>(decimals) + 1;
-  if (scaled.size() < width) scaled.insert(0, width - scaled.size(), '0');
-
+  const std::size_t keptDigits = kept > 0 ? static_cast<std::size_t>(kept) : 0;
+  const auto width = static_cast<std::size_t>(decimals) + 1;  // at least one digit before the point
+  // The scaled magnitude, an integer, right-aligned in a run of zeros with at
+  // least one place in front of its digits for a carry.
+  const std::size_t size = std::max(keptDigits + 1, width);
   std::string text;
-  text.reserve(scaled.size() + 2);
-  if (negative && !allZero) text.push_back('-');
-  text.append(scaled, 0, scaled.size() - static_cast<std::size_t>(decimals));
-  if (decimals > 0) {
-    text.push_back('.');
-    text.append(scaled, scaled.size() - static_cast<std::size_t>(decimals));
+  text.reserve(size + 2);  // room for the sign and the point: one allocation at most
+  text.assign(size, '0');
+  const std::size_t first = size - keptDigits;
+  for (std::size_t i = 0; i < keptDigits; ++i) text[first + i] = static_cast<char>('0' + digits[i]);
+  if (kept >= 0 && digits[keptDigits] >= 5) {
+    std::size_t i = size;
+    while (text[i - 1] == '9') text[--i] = '0';
+    ++text[i - 1];  // the place in front stops the carry
   }
+  const std::size_t nonZero = text.find_first_not_of('0');
+  const bool allZero = nonZero == std::string::npos;
+  text.erase(0, std::min(allZero ? size : nonZero, size - width));
+  if (decimals > 0) text.insert(text.size() - static_cast<std::size_t>(decimals), 1, '.');
+  if (negative && !allZero) text.insert(0, 1, '-');
   return text;
 }
 
@@ -120,24 +109,41 @@ struct Rounded {
   int exponent = 0;          // of the first digit
 };
 
-template <typename T>
-void RoundSignificant(T x, int precision, Rounded& r) {
-  char* const begin = r.buffer.data();
-  const auto [end, ec] =
-      std::to_chars(begin, begin + r.buffer.size(), x, std::chars_format::scientific, precision - 1);
-  // Laid out as [-]d.ddd...e[+-]xx; the buffer holds every finite value.
-  (void)ec;
-  const std::string_view text(begin, static_cast<std::size_t>(end - begin));
+// Reads [-]d[.ddd...]e[+-]xx as written by std::to_chars in scientific form.
+void ReadScientific(std::string_view text, Rounded& r) {
   std::size_t i = 0;
   r.negative = text[0] == '-';
   if (r.negative) ++i;
   const std::size_t e = text.find('e');
   r.digits.head = text.substr(i, 1);
-  r.digits.tail = text.substr(i + 2, e - (i + 2));
+  r.digits.tail = text[i + 1] == '.' ? text.substr(i + 2, e - (i + 2)) : std::string_view();
   std::size_t exponentStart = e + 1;
   if (text[exponentStart] == '+') ++exponentStart;
   std::from_chars(text.data() + exponentStart, text.data() + text.size(), r.exponent);
   r.digits.pointPosition = r.exponent + 1;
+}
+
+// The shortest form that reads back as a normal 64-bit value v lies within
+// half a unit in its last binary place of v, less than 2^-53 of |v|. With at
+// most 15 digits it is then also the 15-digit decimal nearest to v (those lie
+// at least 10^-15 of |v| apart), and so, padded with zeros, the rounding of v
+// to any number of digits from its own count up to 15. Finding it is much
+// cheaper than rounding to a given number of digits. A 32-bit value is
+// exactly a 64-bit one.
+template <typename T>
+void RoundSignificant(T x, int precision, Rounded& r) {
+  char* const begin = r.buffer.data();
+  char* const bufferEnd = begin + r.buffer.size();
+  const auto wide = static_cast<double>(x);
+  if (precision <= 15 && (wide == 0 || std::fabs(wide) >= std::numeric_limits<double>::min())) {
+    const auto [end, ec] = std::to_chars(begin, bufferEnd, wide, std::chars_format::scientific);
+    (void)ec;  // the buffer holds every finite value
+    ReadScientific(std::string_view(begin, static_cast<std::size_t>(end - begin)), r);
+    if (static_cast<int>(r.digits.size()) <= precision) return;
+  }
+  const auto [end, ec] = std::to_chars(begin, bufferEnd, x, std::chars_format::scientific, precision - 1);
+  (void)ec;
+  ReadScientific(std::string_view(begin, static_cast<std::size_t>(end - begin)), r);
 }
 
 template <typename T>

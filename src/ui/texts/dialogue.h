@@ -14,10 +14,15 @@
 namespace koravel::texts {
 
 namespace detail {
-inline std::string Join(std::string_view a, std::int16_t n, std::string_view b) {
-  std::string s(a);
-  s += Int16Text(n);
+// a, the number, b and then c, built in one string sized once.
+inline std::string Join(std::string_view a, std::int16_t n, std::string_view b, std::string_view c = {}) {
+  const std::string number = Int16Text(n);  // at most six bytes: no allocation
+  std::string s;
+  s.reserve(a.size() + number.size() + b.size() + c.size());
+  s += a;
+  s += number;
   s += b;
+  s += c;
   return s;
 }
 }  // namespace detail
@@ -104,7 +109,13 @@ inline constexpr std::string_view kPromptNameB = "请输入自闭合点 B 点的
 
 // Text10 and the point names of the result display: two blanks, then the name.
 inline constexpr std::string_view kNameLead = "  ";
-inline std::string NameText(std::string_view name) { return std::string(kNameLead) + std::string(name); }
+inline std::string NameText(std::string_view name) {
+  std::string s;
+  s.reserve(kNameLead.size() + name.size());
+  s += kNameLead;
+  s += name;
+  return s;
+}
 
 inline constexpr std::string_view kAngleHintA = "现在输入A点转角";
 inline constexpr std::string_view kAngleHintNewPointBefore = "现在输入转角 ";
@@ -190,13 +201,13 @@ inline constexpr std::string_view kAngleEchoLabelB = "b";
 inline constexpr std::string_view kSideEchoLabel = "S";
 inline constexpr std::string_view kEchoEquals = "=";
 inline std::string AngleEcho(std::int16_t k, std::string_view value) {
-  return detail::Join(kAngleEchoLabel, k, kEchoEquals) + std::string(value);
+  return detail::Join(kAngleEchoLabel, k, kEchoEquals, value);
 }
 inline std::string AngleEchoB(std::int16_t n, std::string_view value) {
-  return detail::Join(kAngleEchoLabelB, n, kEchoEquals) + std::string(value);
+  return detail::Join(kAngleEchoLabelB, n, kEchoEquals, value);
 }
 inline std::string SideEcho(std::int16_t c, std::string_view value) {
-  return detail::Join(kSideEchoLabel, c, kEchoEquals) + std::string(value);
+  return detail::Join(kSideEchoLabel, c, kEchoEquals, value);
 }
 
 // ---------------------------------------------------------------------------
