@@ -5,6 +5,7 @@
 // blank, and the blanks are part of the text.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -14,15 +15,14 @@
 namespace koravel::texts {
 
 namespace detail {
-// a, the number, b and then c, built in one string sized once.
+// a, the number, b and then c, written into one string sized once.
 inline std::string Join(std::string_view a, std::int16_t n, std::string_view b, std::string_view c = {}) {
   const std::string number = Int16Text(n);  // at most six bytes: no allocation
-  std::string s;
-  s.reserve(a.size() + number.size() + b.size() + c.size());
-  s += a;
-  s += number;
-  s += b;
-  s += c;
+  std::string s(a.size() + number.size() + b.size() + c.size(), '\0');
+  char* at = s.data();
+  for (const std::string_view piece : {a, std::string_view(number), b, c}) {
+    at = std::copy(piece.begin(), piece.end(), at);
+  }
   return s;
 }
 }  // namespace detail
