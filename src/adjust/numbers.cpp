@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <type_traits>
@@ -154,9 +155,46 @@ std::string FixedTextOf(T x, int decimals, int precision) {
   return FixedFromDigits(r.negative, r.digits, ClampDecimals(decimals));
 }
 
+// 10^0 ... 10^22, every one exact as a 64-bit value.
+constexpr std::array<double, 23> kPowersOfTen = [] {
+  std::array<double, 23> p{};
+  p[0] = 1;
+  for (std::size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
+  return p;
+}();
+
+// The rounding of x to `decimals` decimals by arithmetic, for the common case
+// of a 64-bit value neither tiny nor large: x times 10^decimals is held
+// exactly as product + error (the error of the product is exact with a fused
+// multiply-add), rounded half to even to the integer n, and n / 10^decimals,
+// one correctly rounded division of exact values, is the value nearest that
+// decimal, just as reading its text would give. Nothing when x is outside
+// that range.
+std::optional<double> RoundHalfEvenByArithmetic(double x, int decimals) {
+  constexpr double kTiny = 0x1p-900;  // the product and its error stay normal
+  constexpr double kLarge = 0x1p51;   // n and the product's fraction stay exact
+  if (x != 0 && std::fabs(x) < kTiny) return std::nullopt;
+  const double scale = kPowersOfTen[static_cast<std::size_t>(decimals)];
+  const double product = x * scale;
+  if (!(std::fabs(product) < kLarge)) return std::nullopt;
+  const double error = std::fma(x, scale, -product);  // x * scale == product + error exactly
+  double n = std::nearbyint(product);                 // half to even
+  const double fraction = product - n;                // exact: n is within a half of product
+  // product lies exactly halfway: the error decides, when there is one.
+  if (std::fabs(fraction) == 0.5 && error != 0 && (error > 0) == (fraction > 0)) {
+    n += fraction > 0 ? 1 : -1;
+  }
+  return n / scale;
+}
+
 template <typename T>
 T RoundHalfEvenOf(T x, int decimals) {
   if (!std::isfinite(x)) return x;
+  if constexpr (std::is_same_v<T, double>) {
+    if (const std::optional<double> rounded = RoundHalfEvenByArithmetic(x, ClampDecimals(decimals))) {
+      return *rounded;
+    }
+  }
   // The largest double has 309 integer digits.
   std::array<char, 400> buffer;
   char* const begin = buffer.data();
