@@ -96,6 +96,45 @@ std::string FixedFromDigits(bool negative, const SignificantDigits& digits, int 
   return text;
 }
 
+// 10^0 ... 10^22, every one exact as a 64-bit value.
+constexpr std::array<double, 23> kPowersOfTen = [] {
+  std::array<double, 23> p{};
+  p[0] = 1;
+  for (std::size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
+  return p;
+}();
+
+// The text of x with `decimals` decimals when x (a 64-bit value, or a 32-bit
+// one widened exactly) is the 64-bit value nearest n / 10^decimals for an
+// integer n of at most `precision` (up to 15) digits, as every value rounded
+// to decimals is: that decimal then lies within 2^-53 of |x| of it, so it is
+// also x rounded to `precision` significant digits (see RoundSignificant), and
+// its text is n with the point put in. Nothing for any other x (a tiny
+// nonzero x, below the normal range, gives n = 0 and is not taken).
+std::optional<std::string> ShortFixedText(double x, int decimals, int precision) {
+  const double scale = kPowersOfTen[static_cast<std::size_t>(decimals)];
+  const double n = std::nearbyint(x * scale);
+  if (!(std::fabs(n) < kPowersOfTen[static_cast<std::size_t>(precision)]) || n / scale != x) {
+    return std::nullopt;
+  }
+  // The digits of |n|, at least one before the point.
+  std::array<char, 40> digits;
+  char* const end = std::to_chars(digits.data(), digits.data() + digits.size(),
+                                  static_cast<std::int64_t>(std::fabs(n))).ptr;
+  const auto count = static_cast<std::size_t>(end - digits.data());
+  const auto width = static_cast<std::size_t>(decimals) + 1;
+  const std::size_t zeros = count < width ? width - count : 0;
+  const std::string_view all(digits.data(), count);
+
+  std::string text;
+  text.reserve(zeros + count + 2);
+  if (n < 0) text.push_back('-');  // a zero has no sign
+  text.append(zeros, '0');
+  text.append(all);
+  if (decimals > 0) text.insert(text.size() - static_cast<std::size_t>(decimals), 1, '.');
+  return text;
+}
+
 // The decimal form of a finite value rounded to `precision` significant digits
 // (an exact tie to even, on the stored binary value).
 // The digits point into the buffer: a Rounded is filled in place, never copied.
@@ -150,18 +189,14 @@ void RoundSignificant(T x, int precision, Rounded& r) {
 template <typename T>
 std::string FixedTextOf(T x, int decimals, int precision) {
   if (!std::isfinite(x)) return std::string();
+  decimals = ClampDecimals(decimals);
+  if (std::optional<std::string> text = ShortFixedText(static_cast<double>(x), decimals, precision)) {
+    return std::move(*text);
+  }
   Rounded r;
   RoundSignificant(x, precision, r);
-  return FixedFromDigits(r.negative, r.digits, ClampDecimals(decimals));
+  return FixedFromDigits(r.negative, r.digits, decimals);
 }
-
-// 10^0 ... 10^22, every one exact as a 64-bit value.
-constexpr std::array<double, 23> kPowersOfTen = [] {
-  std::array<double, 23> p{};
-  p[0] = 1;
-  for (std::size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
-  return p;
-}();
 
 // The rounding of x to `decimals` decimals by arithmetic, for the common case
 // of a 64-bit value neither tiny nor large: x times 10^decimals is held
