@@ -167,13 +167,13 @@ void BM_FloorReadInputWriteSameBytes(benchmark::State& state) {
   Report(state, "floor", {SelfPath(), "--floor", WorkloadFor(n).trace}, n);
 }
 
-BENCHMARK(BM_KoravelConsole)->Arg(8192)->Arg(32766)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_KoravelConsole)->Arg(8192)->Arg(32766)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_FloorReadInputWriteSameBytes)
     ->Arg(8192)
     ->Arg(32766)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(5);
+    ->Iterations(10);
 
 // The floor process: read all of stdin, then write the given file's bytes.
 int Floor(const char* file) {
