@@ -117,22 +117,20 @@ std::optional<std::string> ShortFixedText(double x, int decimals, int precision)
   if (!(std::fabs(n) < kPowersOfTen[static_cast<std::size_t>(precision)]) || n / scale != x) {
     return std::nullopt;
   }
-  // The digits of |n|, at least one before the point.
-  std::array<char, 40> digits;
-  char* const end = std::to_chars(digits.data(), digits.data() + digits.size(),
-                                  static_cast<std::int64_t>(std::fabs(n))).ptr;
-  const auto count = static_cast<std::size_t>(end - digits.data());
-  const auto width = static_cast<std::size_t>(decimals) + 1;
-  const std::size_t zeros = count < width ? width - count : 0;
-  const std::string_view all(digits.data(), count);
-
-  std::string text;
-  text.reserve(zeros + count + 2);
-  if (n < 0) text.push_back('-');  // a zero has no sign
-  text.append(zeros, '0');
-  text.append(all);
-  if (decimals > 0) text.insert(text.size() - static_cast<std::size_t>(decimals), 1, '.');
-  return text;
+  // The digits of |n| (at most 15) are written after room for the zeros put
+  // in front of them (up to one digit before the point) and for the sign.
+  std::array<char, 48> buffer;
+  char* first = buffer.data() + kMaxDecimals + 2;
+  char* last = std::to_chars(first, buffer.data() + buffer.size(), static_cast<std::int64_t>(std::fabs(n))).ptr;
+  while (last - first <= decimals) *--first = '0';
+  if (n < 0) *--first = '-';  // a zero has no sign
+  if (decimals > 0) {  // the point goes in before the decimals
+    char* const point = last - decimals;
+    std::copy_backward(point, last, last + 1);
+    *point = '.';
+    ++last;
+  }
+  return std::string(first, last);
 }
 
 // The decimal form of a finite value rounded to `precision` significant digits
