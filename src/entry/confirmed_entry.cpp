@@ -9,21 +9,6 @@ bool IsZeroReply(std::string_view reply) {
   return value && *value == 0;
 }
 
-ConfirmedValue ConfirmedValue::Asked(std::string_view valuePrompt,
-                                     std::string_view firstConfirmation,
-                                     std::string_view reEntryPrompt,
-                                     std::string_view secondConfirmation, Field field,
-                                     bool clearBeforeReEntry) {
-  ConfirmedValue value;
-  value.valuePrompt = valuePrompt;
-  value.firstConfirmation = firstConfirmation;
-  value.reEntryPrompt = reEntryPrompt;
-  value.secondConfirmation = secondConfirmation;
-  value.field = field;
-  value.clearBeforeReEntry = clearBeforeReEntry;
-  return value;
-}
-
 EntryOutcome ConfirmedEntry(Toolkit& toolkit, RunState& run, const ConfirmedValue& value) {
   bool reEntry = false;  // which prompt takes the value: the first, or the re-entry prompt
   for (;;) {
@@ -40,7 +25,7 @@ EntryOutcome ConfirmedEntry(Toolkit& toolkit, RunState& run, const ConfirmedValu
     }
     toolkit.SetFieldText(value.field, echo);
 
-    run.ConfirmReply = "2";
+    run.ConfirmReply = '2';
     const std::optional<std::string> confirmation =
         toolkit.PromptText(reEntry ? value.secondConfirmation : value.firstConfirmation);
     if (!confirmation) return EntryOutcome::kStopped;

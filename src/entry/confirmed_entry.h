@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "entry/run_state.h"
 #include "ui/toolkit.h"
@@ -40,11 +41,25 @@ struct ConfirmedValue {
   // the value then opens again and the protocol goes on from there.
   std::function<std::optional<std::string_view>()> accept;
 
-  // The four prompts and the field; the rest is filled in by the caller.
-  static ConfirmedValue Asked(std::string_view valuePrompt, std::string_view firstConfirmation,
-                              std::string_view reEntryPrompt, std::string_view secondConfirmation,
-                              Field field, bool clearBeforeReEntry = false);
+  // The four prompts, moved in, and the field; the rest is filled in by the
+  // caller.
+  static ConfirmedValue Asked(std::string valuePrompt, std::string firstConfirmation,
+                              std::string reEntryPrompt, std::string secondConfirmation, Field field,
+                              bool clearBeforeReEntry = false);
 };
+
+inline ConfirmedValue ConfirmedValue::Asked(std::string valuePrompt, std::string firstConfirmation,
+                                            std::string reEntryPrompt, std::string secondConfirmation,
+                                            Field field, bool clearBeforeReEntry) {
+  ConfirmedValue value;
+  value.valuePrompt = std::move(valuePrompt);
+  value.firstConfirmation = std::move(firstConfirmation);
+  value.reEntryPrompt = std::move(reEntryPrompt);
+  value.secondConfirmation = std::move(secondConfirmation);
+  value.field = field;
+  value.clearBeforeReEntry = clearBeforeReEntry;
+  return value;
+}
 
 enum class EntryOutcome {
   kAccepted,

@@ -16,7 +16,8 @@ std::string KnownValueEcho(std::string number) { return std::string(texts::kKnow
 // A coordinate, read as a 64-bit value the moment it is typed.
 ConfirmedValue Coordinate(std::string_view prompt, std::string_view confirm, std::string_view reEnter,
                           std::string_view confirmAgain, Field field, double& place) {
-  ConfirmedValue value = ConfirmedValue::Asked(prompt, confirm, reEnter, confirmAgain, field);
+  ConfirmedValue value = ConfirmedValue::Asked(std::string(prompt), std::string(confirm),
+                                               std::string(reEnter), std::string(confirmAgain), field);
   value.store = [&place](std::string_view reply) -> std::optional<std::string> {
     const std::optional<double> read = ParseReal64(reply);
     if (!read) return std::nullopt;
@@ -34,7 +35,8 @@ ConfirmedValue ExternalAzimuth(std::string_view prompt, std::string_view confirm
                                std::string_view reEnter, std::string_view confirmAgain, Field field,
                                std::string& held, double& place, double& degrees,
                                bool startsTraverse) {
-  ConfirmedValue value = ConfirmedValue::Asked(prompt, confirm, reEnter, confirmAgain, field);
+  ConfirmedValue value = ConfirmedValue::Asked(std::string(prompt), std::string(confirm),
+                                               std::string(reEnter), std::string(confirmAgain), field);
   value.store = [&held](std::string_view reply) -> std::optional<std::string> {
     held = std::string(reply);
     return KnownValueEcho(FixedText(std::string_view(held), 5));

@@ -3,7 +3,6 @@
 #include <array>
 #include <cmath>
 #include <string>
-#include <utility>
 
 #include "adjust/angles.h"
 #include "adjust/azimuths.h"
@@ -18,19 +17,6 @@ namespace t = texts;
 
 enum class Station { kA, kNewPoint, kB };
 
-// A value's four texts, built for it and moved in rather than copied.
-ConfirmedValue Asked(std::string valuePrompt, std::string firstConfirmation, std::string reEntryPrompt,
-                     std::string secondConfirmation, Field field, bool clearBeforeReEntry = false) {
-  ConfirmedValue value;
-  value.valuePrompt = std::move(valuePrompt);
-  value.firstConfirmation = std::move(firstConfirmation);
-  value.reEntryPrompt = std::move(reEntryPrompt);
-  value.secondConfirmation = std::move(secondConfirmation);
-  value.field = field;
-  value.clearBeforeReEntry = clearBeforeReEntry;
-  return value;
-}
-
 bool Finite(Point p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
 // The angle at station k, typed in packed DMS and echoed as typed.
@@ -39,16 +25,17 @@ ConfirmedValue Angle(Station station, std::int16_t k, TraverseRecord& record, Ru
   ConfirmedValue value;
   switch (station) {
     case Station::kA:
-      value = Asked(t::PromptAngleA(c), std::string(t::kConfirmAngleA), t::ReEnterAngleA(c),
-                    std::string(t::kConfirmAgainAngleA), Field::Text8, true);
+      value = ConfirmedValue::Asked(t::PromptAngleA(c), std::string(t::kConfirmAngleA),
+                                    t::ReEnterAngleA(c), std::string(t::kConfirmAgainAngleA), Field::Text8,
+                                    true);
       break;
     case Station::kNewPoint:
-      value = Asked(t::PromptAngle(c), t::ConfirmAngle(c), t::ReEnterAngle(c), t::ConfirmAgainAngle(c),
-                    Field::Text8);
+      value = ConfirmedValue::Asked(t::PromptAngle(c), t::ConfirmAngle(c), t::ReEnterAngle(c),
+                                    t::ConfirmAgainAngle(c), Field::Text8);
       break;
     case Station::kB:
-      value = Asked(t::PromptAngleB(c), std::string(t::kConfirmAngleB), t::ReEnterAngleB(c),
-                    std::string(t::kConfirmAngleB), Field::Text8);
+      value = ConfirmedValue::Asked(t::PromptAngleB(c), std::string(t::kConfirmAngleB),
+                                    t::ReEnterAngleB(c), std::string(t::kConfirmAngleB), Field::Text8);
       break;
   }
   double& angle = record.TurnAngle[k];
@@ -84,8 +71,8 @@ ConfirmedValue Angle(Station station, std::int16_t k, TraverseRecord& record, Ru
 
 // Side c, from station c - 1 to station c, in metres as a 32-bit value.
 ConfirmedValue Side(std::int16_t c, TraverseRecord& record, RunState& run) {
-  ConfirmedValue value =
-      Asked(t::PromptSide(c), t::ConfirmSide(c), t::ReEnterSide(c), t::ConfirmAgainSide(c), Field::Text9, c == 1);
+  ConfirmedValue value = ConfirmedValue::Asked(t::PromptSide(c), t::ConfirmSide(c), t::ReEnterSide(c),
+                                               t::ConfirmAgainSide(c), Field::Text9, c == 1);
   float& side = record.SideLength[c];
   value.store = [c, &side](std::string_view reply) -> std::optional<std::string> {
     const std::optional<float> read = ParseReal32(reply);
