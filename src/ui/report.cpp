@@ -160,18 +160,13 @@ void EmitReport(const TraverseRecord& r, Emit&& emit) {
 
   // Without a distribution (every side 0) only A's coordinates are known.
   for (int i = 0; i <= n; ++i) {
+    row.Start().Column(24).Text(RowName(r.PointName[i])).Spaces(3);
     if (r.coordinatesAdjusted || i == 0) {
-      emit(row.Start()
-               .Column(24).Text(RowName(r.PointName[i]))
-               .Spaces(3).Text(RoundedFixed(r.Xp[i], 3))
-               .Spaces(5).Text(RoundedFixed(r.Yp[i], 3))
-               .Done());
+      row.Text(RoundedFixed(r.Xp[i], 3)).Spaces(5).Text(RoundedFixed(r.Yp[i], 3));
     } else {
-      emit(row.Start()
-               .Column(24).Text(RowName(r.PointName[i]))
-               .Spaces(3).Text(t::kTextNotComputable)
-               .Done());
+      row.Text(t::kTextNotComputable);
     }
+    emit(row.Done());
   }
 
   emit(PrintLineItems{Item::Column(22), Item::Text(std::string(t::kReportBeforeDistribution))});
