@@ -20,6 +20,7 @@
 #include "entry/run.h"
 #include "entry/traverse_record.h"
 #include "support/scripted_toolkit.h"
+#include "ui/qt/qstring_utf8.h"
 #include "ui/qt/report_printer.h"
 #include "ui/qt/startup.h"
 #include "ui/report.h"
@@ -30,8 +31,6 @@ namespace koravel::testing {
 
 // 宋体 resolved to an installed face, as the window program does at start-up.
 inline void UseReportFaces() { InstallFontSubstitutes(); }
-
-inline QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // The worked example, entered through the real dialogue.
 inline TraverseRecord WorkedExampleRecord() {

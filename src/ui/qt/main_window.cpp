@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "entry/run.h"
+#include "ui/qt/qstring_utf8.h"
 #include "ui/qt/qt_toolkit.h"
 #include "ui/qt/startup.h"
 #include "ui/qt/window_layout.h"
@@ -23,8 +24,6 @@
 
 namespace koravel {
 namespace {
-
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QColor Colour(layout::Rgb c) { return QColor(c.r, c.g, c.b); }
 

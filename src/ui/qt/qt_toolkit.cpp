@@ -9,12 +9,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/qt/qstring_utf8.h"
 #include "ui/texts/window.h"
 
 namespace koravel {
 namespace {
-
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // The prompt of a run: the message, a one-line reply that starts empty, OK
 // and Cancel. Long messages wrap inside a width of about thirty characters.

@@ -9,15 +9,12 @@
 #include <optional>
 
 #include "adjust/numbers.h"
+#include "ui/qt/qstring_utf8.h"
 #include "ui/texts/printer.h"
 
 namespace koravel {
 
 namespace {
-
-QString FromUtf8(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // The system's default printer at high resolution, or nothing when no printer
 // is set up: QPrinter would otherwise fall back to a PDF file with no name.
@@ -81,7 +78,7 @@ void ReportPrinter::SetPrintPosition(float xTwips, float yTwips) {
   }
 }
 
-void ReportPrinter::SetPrintFont(std::string_view face) { face_ = FromUtf8(face); }
+void ReportPrinter::SetPrintFont(std::string_view face) { face_ = Q(face); }
 
 void ReportPrinter::SetPrintFontSize(float points) { points_ = points; }
 
@@ -92,14 +89,14 @@ void ReportPrinter::PrintLine(const PrintLineItems& items) {
     doc.printer = makePrinter_ ? makePrinter_() : DefaultPrinter();
     if (!doc.printer) {
       doc.dropped = true;
-      if (tellUser_) tellUser_(FromUtf8(texts::kNoPrinter));
+      if (tellUser_) tellUser_(Q(texts::kNoPrinter));
       return;
     }
-    doc.printer->setDocName(FromUtf8(texts::kPrintJobTitle));
+    doc.printer->setDocName(Q(texts::kPrintJobTitle));
     doc.printer->setCreator(QStringLiteral("Koravel"));
     if (!doc.painter.begin(doc.printer.get())) {
       doc.dropped = true;
-      if (tellUser_) tellUser_(FromUtf8(texts::kPrinterWontStart));
+      if (tellUser_) tellUser_(Q(texts::kPrinterWontStart));
       return;
     }
     doc.pixelsPerTwip = doc.printer->resolution() / 1440.0;
@@ -158,13 +155,13 @@ void ReportPrinter::PrintLine(const PrintLineItems& items) {
         doc.x += std::max<int>(item.count, 0) * column;
         break;
       case PrintItem::Kind::kText:
-        print(FromUtf8(item.text));
+        print(Q(item.text));
         break;
       case PrintItem::Kind::kNumber: {
         // A sign position before the number (blank unless negative) and one
         // blank after it.
         QString text = item.number >= 0 ? QStringLiteral(" ") : QString();
-        text += FromUtf8(Real32Text(item.number));
+        text += Q(Real32Text(item.number));
         text += QLatin1Char(' ');
         print(text);
         break;
@@ -179,7 +176,7 @@ void ReportPrinter::PrintLine(const PrintLineItems& items) {
 
 void ReportPrinter::Abandon(Document& doc) {
   doc.dropped = true;
-  if (tellUser_) tellUser_(FromUtf8(texts::kPrinterFailed));
+  if (tellUser_) tellUser_(Q(texts::kPrinterFailed));
   // Withdraw the job where the printer allows it. Qt's PDF and CUPS engines
   // refuse (they hand the job over only when it ends): the document is then
   // ended as it stands, and the user knows it is incomplete.
@@ -199,7 +196,7 @@ void ReportPrinter::EndPrintDocument() {
     return;
   }
   if (!doc->painter.end() || doc->printer->printerState() == QPrinter::Error) {
-    if (tellUser_) tellUser_(FromUtf8(texts::kPrinterFailed));
+    if (tellUser_) tellUser_(Q(texts::kPrinterFailed));
   }
 }
 
