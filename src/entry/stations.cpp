@@ -105,12 +105,18 @@ bool EnterName(Toolkit& toolkit, std::string_view prompt, std::string& name) {
   return true;
 }
 
+// Keeps the angle at station k as typed and turns TurnAngle(k) into decimal
+// degrees.
+void ConvertAngle(std::int16_t k, TraverseRecord& record) {
+  record.TurnAngleDms[k] = record.TurnAngle[k];
+  record.TurnAngle[k] = DmsToDegrees(record.TurnAngle[k]);
+}
+
 }  // namespace
 
 void CompleteStation(std::int16_t c, TraverseRecord& record, RunState& run) {
   const std::int16_t k = static_cast<std::int16_t>(c - 1);
-  record.TurnAngleDms[k] = record.TurnAngle[k];
-  record.TurnAngle[k] = DmsToDegrees(record.TurnAngle[k]);
+  ConvertAngle(k, record);
   run.Azimuth[c] = AzimuthStep(run.Azimuth[k], record.TurnAngle[k]);
   const Point end = CoordinateStep({record.Xp[k], record.Yp[k]}, record.SideLength[c],
                                    run.Azimuth[c], run.DegToRad);
@@ -144,8 +150,7 @@ EntryOutcome EnterStations(Toolkit& toolkit, TraverseRecord& record, RunState& r
   if (!EnterName(toolkit, t::kPromptNameB, record.PointName[n])) return kStopped;
   toolkit.SetFieldText(Field::Text20, t::kAngleHintB);
   if (ConfirmedEntry(toolkit, run, Angle(Station::kB, n, record, run)) == kStopped) return kStopped;
-  record.TurnAngleDms[n] = record.TurnAngle[n];
-  record.TurnAngle[n] = DmsToDegrees(record.TurnAngle[n]);
+  ConvertAngle(n, record);
 
   toolkit.SetFieldText(Field::Text22, "");
   toolkit.SetFieldText(Field::Text10, "");
