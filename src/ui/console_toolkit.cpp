@@ -45,6 +45,13 @@ bool StandsAsItIs(std::string_view text) {
   return !NeedsCare(rest);
 }
 
+// The reply on one input line: without a carriage return before the line end
+// (a file of replies written with Windows line ends), and as well-formed UTF-8.
+std::string ReplyText(std::string_view line) {
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return ValidUtf8(line);
+}
+
 }  // namespace
 
 ConsoleToolkit::ConsoleToolkit(int inputFd, int outputFd, bool trace)
@@ -59,19 +66,17 @@ std::optional<std::string> ConsoleToolkit::ReadLine() {
     const void* lf = scanned < inEnd_ ? std::memchr(begin + scanned, '\n', inEnd_ - scanned) : nullptr;
     if (lf != nullptr) {
       const std::size_t end = static_cast<std::size_t>(static_cast<const char*>(lf) - begin);
-      std::string_view text(begin + inStart_, end - inStart_);
+      const std::string_view line(begin + inStart_, end - inStart_);
       inStart_ = end + 1;
-      if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
-      return ValidUtf8(text);
+      return ReplyText(line);
     }
     scanned = inEnd_;
     if (inputClosed_) {
       if (inStart_ == inEnd_) return std::nullopt;
       // The last line of a file without a line end is a reply like any other.
-      std::string_view text(begin + inStart_, inEnd_ - inStart_);
+      const std::string_view line(begin + inStart_, inEnd_ - inStart_);
       inStart_ = inEnd_;
-      if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
-      return ValidUtf8(text);
+      return ReplyText(line);
     }
     // About to wait for input: whoever answers must see the prompt first.
     Flush();
