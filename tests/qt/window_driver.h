@@ -142,26 +142,22 @@ class ModalDriver {
       modal->close();
       return;
     }
+    // Chinese cannot be typed through QTest::keyClicks: set the text.
+    reply->setText(QString::fromStdString(r.text));
     switch (r.how) {
       case Answer::kOkButton:
-        reply->setText(QString::fromStdString(r.text));
         QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
         return;
       case Answer::kEnterKey:
-        // Chinese cannot be typed through QTest::keyClicks: set the text.
-        reply->setText(QString::fromStdString(r.text));
         QTest::keyClick(reply, Qt::Key_Return);
         return;
       case Answer::kCancelButton:
-        reply->setText(QString::fromStdString(r.text));
         QTest::mouseClick(buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
         return;
       case Answer::kEscapeKey:
-        reply->setText(QString::fromStdString(r.text));
         QTest::keyClick(reply, Qt::Key_Escape);
         return;
       case Answer::kCloseBox:
-        reply->setText(QString::fromStdString(r.text));
         modal->close();
         return;
       default:
