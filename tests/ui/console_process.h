@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -47,8 +48,9 @@ class ConsoleRunner {
     if (mkdtemp(buf.data()) != nullptr) dir_ = buf.data();
   }
   ~ConsoleRunner() {
+    if (dir_.empty()) return;  // no directory was made: nothing of ours to remove
     for (const char* f : {"/in", "/out", "/err"}) std::remove((dir_ + f).c_str());
-    if (!dir_.empty()) rmdir(dir_.c_str());
+    rmdir(dir_.c_str());
   }
 
   ConsoleResult Run(const std::vector<std::string>& args, const std::string& input) {
