@@ -19,22 +19,24 @@ QStringList SongFaces() { return {QStringLiteral("AR PL UMing CN"), QStringLiter
 // Chinese in a field of the sans face falls back to the Song face.
 QStringList SansFaces() { return QStringList{QStringLiteral("DejaVu Sans")} + SongFaces(); }
 
+// The Windows names that get substitutes: the Song face's, in Chinese and in
+// Latin letters, then the sans face's.
+QStringList SongNames() {
+  return {QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("新宋体"), QStringLiteral("NSimSun")};
+}
+QString SansName() { return QStringLiteral("MS Sans Serif"); }
+
 QStringList Substitutes(const QString& face) {
-  if (face == QStringLiteral("宋体") || face == QStringLiteral("SimSun") || face == QStringLiteral("新宋体") ||
-      face == QStringLiteral("NSimSun")) {
-    return SongFaces();
-  }
-  if (face == QStringLiteral("MS Sans Serif")) return SansFaces();
+  if (SongNames().contains(face)) return SongFaces();
+  if (face == SansName()) return SansFaces();
   return {};
 }
 
 }  // namespace
 
 void InstallFontSubstitutes() {
-  for (const char* face : {"宋体", "SimSun", "新宋体", "NSimSun", "MS Sans Serif"}) {
-    const QString name = QString::fromUtf8(face);
-    QFont::insertSubstitutions(name, Substitutes(name));
-  }
+  const QStringList names = SongNames() << SansName();
+  for (const QString& name : names) QFont::insertSubstitutions(name, Substitutes(name));
 }
 
 QString InstalledFace(const QString& face) {
