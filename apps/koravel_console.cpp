@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <string>
 #include <string_view>
 
 #include "entry/run.h"
