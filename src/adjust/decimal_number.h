@@ -12,7 +12,8 @@ namespace koravel::detail {
 // The significant digits of a decimal number: the digits typed, without the
 // point, from the first non-zero one on. Their value is 0.d1 d2 d3 ... times
 // 10^pointPosition. They are not copied: they lie in one or two pieces of the
-// reply (before and after its decimal point). Zero has no significant digit.
+// reply (before and after its decimal point). Zero has no significant digit,
+// and its pointPosition is 0.
 struct SignificantDigits {
   std::string_view head;
   std::string_view tail;

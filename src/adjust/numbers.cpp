@@ -333,9 +333,7 @@ std::string FixedText(std::string_view reply, int decimals) {
   // A number beyond the 64-bit range is kept as typed too: its digits could
   // run to any length.
   if (!number || !ParseReal64(reply)) return std::string(reply);
-  SignificantDigits digits = number->Significant();
-  if (digits.empty()) digits.pointPosition = 0;
-  return FixedFromDigits(number->negative, digits, ClampDecimals(decimals));
+  return FixedFromDigits(number->negative, number->Significant(), ClampDecimals(decimals));
 }
 
 float RoundHalfEven(float x, int decimals) { return RoundHalfEvenOf(x, decimals); }
