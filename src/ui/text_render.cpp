@@ -75,6 +75,13 @@ int DisplayWidth(std::string_view utf8) {
   return cells;
 }
 
+std::string NumberItemText(float x) {
+  std::string text = x >= 0 ? " " : "";
+  text += Real32Text(x);
+  text += ' ';
+  return text;
+}
+
 std::vector<std::string> RenderText(const PrintLineItems& items) {
   LineBuilder line;
   line.text.reserve(96);  // a report line, without growing
@@ -90,11 +97,7 @@ std::vector<std::string> RenderText(const PrintLineItems& items) {
         line.Put(item.text);
         break;
       case PrintItem::Kind::kNumber:
-        // A sign position: a blank for zero and positive values (a negative
-        // number brings its own minus), and one blank after the number.
-        if (item.number >= 0) line.Blanks(1);
-        line.Put(Real32Text(item.number));
-        line.Blanks(1);
+        line.Put(NumberItemText(item.number));
         break;
     }
   }

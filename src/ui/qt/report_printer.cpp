@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <optional>
 
-#include "adjust/numbers.h"
 #include "ui/qt/qstring_utf8.h"
+#include "ui/text_render.h"
 #include "ui/texts/printer.h"
 
 namespace koravel {
@@ -157,15 +157,9 @@ void ReportPrinter::PrintLine(const PrintLineItems& items) {
       case PrintItem::Kind::kText:
         print(Q(item.text));
         break;
-      case PrintItem::Kind::kNumber: {
-        // A sign position before the number (blank unless negative) and one
-        // blank after it.
-        QString text = item.number >= 0 ? QStringLiteral(" ") : QString();
-        text += Q(Real32Text(item.number));
-        text += QLatin1Char(' ');
-        print(text);
+      case PrintItem::Kind::kNumber:
+        print(Q(NumberItemText(item.number)));
         break;
-      }
     }
   }
   doc.x = 0;
