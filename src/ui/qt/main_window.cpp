@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <string>
 #include <vector>
 
 #include "entry/run.h"
@@ -114,7 +114,8 @@ MainWindow::MainWindow(ReportPrinter::PrinterFactory makePrinter, QWidget* paren
       }
       case layout::ControlKind::kTextField: {
         auto* edit = new QLineEdit(this);
-        const int number = std::stoi(std::string(c.name.substr(4)));
+        int number = 0;  // "Text1" ... "Text22"
+        std::from_chars(c.name.data() + 4, c.name.data() + c.name.size(), number);
         fields_.at(static_cast<std::size_t>(number) - 1) = edit;
         focusOrder.emplace_back(c.tabIndex, edit);
         widget = edit;
