@@ -162,22 +162,18 @@ grep -q 'printsupport/libcupsprintersupport\.so$' <<<"$(dpkg -L libqt6printsuppo
   || fail "libqt6printsupport6 brings no CUPS print plugin"
 
 step "koravel-console from /usr/bin"
-set +e
-/usr/bin/koravel-console --trace --report <"$replies" >"$work/trace.txt" 2>"$work/trace.err"
-rc=$?
-set -e
+rc=0
+/usr/bin/koravel-console --trace --report <"$replies" >"$work/trace.txt" 2>"$work/trace.err" || rc=$?
 [ $rc -eq 0 ] || { cat "$work/trace.err"; fail "koravel-console exits $rc on the worked example"; }
 grep -qxF "$(printf 'field\tText17\t1/35636')" "$work/trace.txt" \
   || fail "the worked example does not end with the field line Text17 1/35636"
 grep -q '^print' "$work/trace.txt" || fail "--report printed no report lines"
 ! grep -q '^notice' "$work/trace.txt" || fail "the worked example raised a notice: $(grep '^notice' "$work/trace.txt")"
-set +e
-/usr/bin/koravel-console --no-such-option </dev/null >/dev/null 2>"$work/usage.err"; rc=$?
-set -e
+rc=0
+/usr/bin/koravel-console --no-such-option </dev/null >/dev/null 2>"$work/usage.err" || rc=$?
 [ $rc -eq 2 ] && [ -s "$work/usage.err" ] || fail "a bad option exits $rc instead of 2 with a usage line"
-set +e
-head -n 5 "$replies" | /usr/bin/koravel-console --trace >"$work/short.txt" 2>/dev/null; rc=$?
-set -e
+rc=0
+head -n 5 "$replies" | /usr/bin/koravel-console --trace >"$work/short.txt" 2>/dev/null || rc=$?
 [ $rc -eq 3 ] || fail "input ending mid-run exits $rc instead of 3"
 grep -q '^notice' "$work/short.txt" || fail "input ending mid-run gives no notice"
 
@@ -189,10 +185,8 @@ window() {
   QT_QPA_PLATFORM=offscreen KORAVEL_EXIT_AFTER_FIRST_PAINT=1 timeout 60 "$@" /usr/bin/koravel \
     >"$work/window.out" 2>"$work/window.err"
 }
-set +e
-window
-rc=$?
-set -e
+rc=0
+window || rc=$?
 cat "$work/window.err"
 [ $rc -eq 0 ] || fail "koravel exits $rc under the offscreen platform"
 echo "koravel started, painted its window and quit"
