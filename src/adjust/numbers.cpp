@@ -340,4 +340,10 @@ float RoundHalfEven(float x, int decimals) { return RoundHalfEvenOf(x, decimals)
 
 double RoundHalfEven(double x, int decimals) { return RoundHalfEvenOf(x, decimals); }
 
+std::optional<std::string> MillimetreText(float metres) {
+  const float millimetres = metres * 1000.0f;
+  if (!std::isfinite(millimetres)) return std::nullopt;
+  return FixedText(RoundHalfEven(millimetres, 2), 2);
+}
+
 }  // namespace koravel

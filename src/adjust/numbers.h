@@ -56,4 +56,9 @@ std::string FixedText(std::string_view reply, int decimals);
 float RoundHalfEven(float x, int decimals);
 double RoundHalfEven(double x, int decimals);
 
+// A misclosure in metres shown in millimetres with two decimals: metres x 1000
+// formed in 32-bit, rounded half to even. Empty when the millimetres lie
+// beyond the 32-bit range.
+std::optional<std::string> MillimetreText(float metres);
+
 }  // namespace koravel

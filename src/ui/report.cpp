@@ -39,12 +39,11 @@ std::string RoundedFixed(T value, int decimals) {
   return Fixed(std::isfinite(value) ? RoundHalfEven(value, decimals) : value, decimals);
 }
 
-// A coordinate misclosure in millimetres: metres times 1000 in 32-bit, rounded
-// half to even to two decimals. Beyond the 32-bit range there is no such value.
+// A coordinate misclosure in millimetres, or the text saying it has none.
 std::string MillimetreValue(float metres) {
-  const float millimetres = metres * 1000.0f;
-  if (!std::isfinite(millimetres)) return Join(t::kReportValueLead, t::kTextOutOfRange);
-  return Join(t::kReportValueLead, RoundedFixed(millimetres, 2), t::kReportMillimetresTail);
+  const std::optional<std::string> millimetres = MillimetreText(metres);
+  if (!millimetres) return Join(t::kReportValueLead, t::kTextOutOfRange);
+  return Join(t::kReportValueLead, *millimetres, t::kReportMillimetresTail);
 }
 
 std::string RowName(std::string_view name) { return Join(name, t::kReportRowNameEnd); }

@@ -1,6 +1,5 @@
 #include "ui/result_display.h"
 
-#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -15,12 +14,10 @@ namespace {
 
 namespace t = texts;
 
-// A coordinate misclosure in millimetres, rounded to two decimals, half to
-// even. The millimetres are formed in 32-bit.
-std::string MillimetreText(float metres) {
-  const float millimetres = metres * 1000.0f;
-  if (!std::isfinite(millimetres)) return std::string(t::kTextOutOfRange);
-  return FixedText(RoundHalfEven(millimetres, 2), 2) + std::string(t::kUnitMillimetres);
+// A coordinate misclosure in millimetres with its unit.
+std::string MisclosureText(float metres) {
+  const std::optional<std::string> millimetres = MillimetreText(metres);
+  return millimetres ? *millimetres + std::string(t::kUnitMillimetres) : std::string(t::kTextOutOfRange);
 }
 
 std::string CoordinateText(double value) { return FixedText(RoundHalfEven(value, 3), 3); }
@@ -64,8 +61,8 @@ bool CloseTraverse(Toolkit& toolkit, TraverseRecord& record, RunState& run) {
   if (!before) return Fail(toolkit);
   record.FxBefore = before->fx;
   record.FyBefore = before->fy;
-  toolkit.SetFieldText(Field::Text18, MillimetreText(record.FxBefore));
-  toolkit.SetFieldText(Field::Text19, MillimetreText(record.FyBefore));
+  toolkit.SetFieldText(Field::Text18, MisclosureText(record.FxBefore));
+  toolkit.SetFieldText(Field::Text19, MisclosureText(record.FyBefore));
 
   DistributeAngles(record.fb, record.TurnAngle, run.Azimuth);
 
@@ -73,8 +70,8 @@ bool CloseTraverse(Toolkit& toolkit, TraverseRecord& record, RunState& run) {
   if (!after) return Fail(toolkit);
   record.FxAfter = after->fx;
   record.FyAfter = after->fy;
-  toolkit.SetFieldText(Field::Text14, MillimetreText(record.FxAfter));
-  toolkit.SetFieldText(Field::Text15, MillimetreText(record.FyAfter));
+  toolkit.SetFieldText(Field::Text14, MisclosureText(record.FxAfter));
+  toolkit.SetFieldText(Field::Text15, MisclosureText(record.FyAfter));
 
   // With a traverse length of zero nothing can be distributed by side length:
   // the points are still shown, A with its known coordinates.
